@@ -1,0 +1,11 @@
+# Warnings are errors for every target of ours; sanitizers on request.
+add_compile_options(-Wall -Wextra -Werror)
+if(PHRASEBOOK_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+if(PHRASEBOOK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "PHRASEBOOK_FUZZ needs clang (libFuzzer)")
+    endif()
+endif()

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "CategoryInfo.h"
+#include "PhraseInfo.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <optional>
+
+// The process-wide catalogue, learner record and preference functions shared by every
+// screen.
+//
+// Thread: main thread only (the caches are plain process-wide state).
+//
+// Failure results:
+// - Installed content that is missing or malformed is an installation error. The loaders
+//   never abort: they record the first such error (catalogueError(), a message naming the
+//   file and what is wrong) and return what they have (an empty list, or no list). The
+//   launch preload (preloadCatalogue) reports it so the application can show it and exit
+//   with a non-zero status.
+// - A learner record that cannot be read, decrypted or parsed is kept aside as
+//   "userInfo.plist.corrupt-<timestamp>" and replaced by a fresh record; a record that
+//   lacks counters or holds non-integers there is kept aside the same way and repaired
+//   (valid counters kept, the others 0). Writes are atomic.
+namespace AppCommon {
+
+// ---- language ------------------------------------------------------------------------
+inline constexpr const char *contentLanguageCode = "en";
+const QStringList &supportedLanguages();
+// First supported code that prefixes one of `preferred` (tried in order); "en" otherwise.
+QString systemLanguage(const QStringList &preferred);
+QString systemLanguage();  // from QLocale::uiLanguages()
+// "LanguageType" when present (or the run's --language override), else systemLanguage().
+QString currentLanguage();
+void setLanguageOverride(const QString &code);  // empty: no override
+
+// ---- catalogue -----------------------------------------------------------------------
+QString resourcesBundlePath();  // the "resources" bundle, empty when it cannot be found
+const QList<CategoryInfoPtr> &getCategoryInfoList();
+std::optional<QList<PhraseInfoPtr>> getPhraseInfoList(const QString &categoryId);
+const QList<PhraseInfoPtr> &getAllPhraseInfoList();
+QList<PhraseInfoPtr> getRandomPhraseInfos(int count);
+std::optional<QList<PhraseInfoPtr>> getRandomPhraseInfos(const CategoryInfo &category, int count);
+QStringList getRandomWords(const QStringList &words, int count);
+QString getImagePath(const PhraseInfo &phrase);
+QString getVoicePath(const PhraseInfo &phrase);
+QString getCoverPath(const CategoryInfo &category);
+QString imageFileName(const QString &phraseId);  // MD5 name without ".jpg"
+
+// Loads every category and phrase list; false (with catalogueError()) on an installation error.
+bool preloadCatalogue();
+QString catalogueError();
+// Tests: forget the caches and the recorded error; the next call loads again from `bundle`
+// (empty: the located bundle).
+void resetCatalogue(const QString &bundlePath = QString());
+
+// ---- preferences ---------------------------------------------------------------------
+inline constexpr const char *kLanguageTypeKey = "LanguageType";
+inline constexpr const char *kTestDurationKey = "TestDuration";
+inline constexpr const char *kPlaySpeedKey = "playSpeed";
+double testDuration();  // seconds; 60 when absent or not greater than 0
+double playSpeed();     // 1.0 when absent or not greater than 0
+void setPlaySpeed(double speed);
+void setTestDuration(double seconds);
+
+// ---- learner record ------------------------------------------------------------------
+QString userInfoPath();
+QString recordFolderPath();  // ends with "/"
+const QStringList &userInfoKeys();  // every counter of a new record
+bool userInfoExists();
+void createUserInfo();
+QVariantMap getUserInfo();
+bool saveUserInfo(const QVariantMap &info);
+qint64 getUserInfoCount(const QString &key);
+void increaseUserInfoCount(const QString &key);
+void addQuizRecord(qint64 score);
+qint64 getTotalExp();
+QString formatDuration(double seconds);
+// Tests: paths are computed afresh from the Documents folder on the next call.
+void resetUserInfoPaths();
+}
