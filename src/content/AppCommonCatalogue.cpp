@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -211,6 +212,10 @@ const QList<CategoryInfoPtr> &getCategoryInfoList()
     if (root.isEmpty()) {
         recordError(QStringLiteral("the content bundle \"resources.bundle\" was not found (looked in %1)")
                         .arg(ResourceLocator::describeSearch()));
+        return c.categories;
+    }
+    if (!QFileInfo(root).isDir()) {
+        recordError(QStringLiteral("%1: the content bundle is not a folder").arg(root));
         return c.categories;
     }
     const QDir dir(root);
