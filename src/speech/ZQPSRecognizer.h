@@ -1,0 +1,137 @@
+#pragma once
+
+#include "AudioDataInfo.h"
+#include "AudioPowerSpectrumInfo.h"
+#include "ZQCommandArray.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct ps_decoder_s;
+
+// One PocketSphinx run over a whole recording, and the pronunciation scoring of its words.
+//
+// runRecognitionOnWavFileAtPath() creates a decoder from the argument list of
+// ZQCommandArray, decodes the file to 16 kHz mono samples (ZQAudioUtil), hands all samples
+// to the decoder as one full utterance, and keeps:
+//   - hypothesis: the recognised text (null when the decoder has none);
+//   - wordsInfo: one word-info record (QVariantMap) per segment of the best path, keys
+//     "word" (QString, as in the dictionary, e.g. "HELLO(2)", "<s>", "</s>", "<sil>"),
+//     "startFrame", "endFrame", "acousticScore", "lmScore", "probability" (int, the
+//     decoder's log domain), "logProbability" (float, the linear posterior) and
+//     "lmWeightFactor" (float);
+//   - powerSpectrumInfo: 128 bins of log power per decoder frame;
+//   - audioFrameOfDecoderFrame / frameTimes: where each decoder frame lies in the audio.
+//     The decoder's voice activity detection drops silent frames, so decoder frame numbers
+//     (also those of "startFrame"/"endFrame") are not audio time; these lists are.
+// The decoder lives only during the run and is released at its end. A recogniser serves one
+// run; results of a run that ended early keep their previous values (empty when fresh).
+//
+// The scoring functions (getScore and its helpers) are static and keep no state.
+//
+// Thread: the caller's (the main thread in the app). The decoder library keeps
+// process-wide state (its log destination), so runs must never overlap.
+// Failures: bad paths, missing models or an undecodable recording end the run without
+// results (logged through ZQLog); the scoring then gives 0 with "no_voice". Nothing throws.
+class ZQPSRecognizer
+{
+public:
+    struct DecoderDeleter
+    {
+        void operator()(ps_decoder_s *decoder) const;
+    };
+    using Decoder = std::unique_ptr<ps_decoder_s, DecoderDeleter>;
+
+    // The prepared arguments of one decoder: the strings, the same strings as C strings
+    // (valid as long as this object lives) and the decoder library's option table.
+    struct CommandSetup
+    {
+        QStringList commandArray;
+        std::vector<QByteArray> argumentBytes;
+        std::vector<char *> argv;
+        const void *cont_args_def = nullptr;  // the library's arg_t table (ps_args())
+    };
+
+    ZQPSRecognizer();
+    ~ZQPSRecognizer();
+    ZQPSRecognizer(const ZQPSRecognizer &) = delete;
+    ZQPSRecognizer &operator=(const ZQPSRecognizer &) = delete;
+
+    void runRecognitionOnWavFileAtPath(const QString &path, const QString &languageModelPath,
+                                       const QString &dictionaryPath,
+                                       const QString &acousticModelPath, bool isJSGF);
+
+    // Decodes a file of raw 16-bit samples with only "-hmm", "-lm" and "-dict" set, prints
+    // "Recognized: <text>" and fills wordsInfo. Returns 0 on success, 1 otherwise.
+    int runRecognitionOnRawFileAtPath(const QString &path, const QString &languageModelPath,
+                                      const QString &dictionaryPath,
+                                      const QString &acousticModelPath);
+
+    Decoder initializeDecoder(const QString &languageModelPath, const QString &dictionaryPath,
+                              const QString &acousticModelPath, bool isJSGF) const;
+
+    // No value when the argument list has fewer than 3 entries.
+    static std::optional<CommandSetup> setUpCommandArray(const ZQCommandArray &commandArray,
+                                                         const QString &languageModelPath,
+                                                         const QString &dictionaryPath,
+                                                         const QString &acousticModelPath,
+                                                         bool isJSGF);
+
+    // Fill powerSpectrumInfo / wordsInfo from a decoder that has finished an utterance over
+    // audioData().
+    void generateLogPowerSpectrumData(ps_decoder_s *decoder);
+    void getEveryWordProb(ps_decoder_s *decoder);
+
+    const std::vector<qint16> &audioData() const { return m_audioData; }
+    const QString &hypothesis() const { return m_hypothesis; }
+    const QVariantList &wordsInfo() const { return m_wordsInfo; }
+    const AudioPowerSpectrumInfo &powerSpectrumInfo() const { return m_powerSpectrumInfo; }
+    const AudioDataInfo &audioDataInfo() const { return m_audioDataInfo; }
+    void setAudioData(std::vector<qint16> samples) { m_audioData = std::move(samples); }
+    void setHypothesis(const QString &text) { m_hypothesis = text; }
+    void setWordsInfo(const QVariantList &records) { m_wordsInfo = records; }
+    void setPowerSpectrumInfo(const AudioPowerSpectrumInfo &info) { m_powerSpectrumInfo = info; }
+    void setAudioDataInfo(const AudioDataInfo &info) { m_audioDataInfo = info; }
+
+    // Audio frame (start sample / frame shift) of each decoder frame of the last run, and
+    // the start time of each decoder frame in seconds.
+    const QList<qint64> &audioFrameOfDecoderFrame() const { return m_audioFrameOfDecoderFrame; }
+    const QList<double> &frameTimes() const { return m_frameTimes; }
+    // Start time in seconds of a decoder frame; a frame past the last one continues at the
+    // frame rate after it. -1 without a mapping.
+    double timeOfDecoderFrame(qint64 frame) const;
+
+    // The decoder library's own log (off by default; on, it goes to stderr).
+    static void setDecoderLogging(bool enabled);
+    static bool decoderLogging();
+
+    // Scoring. Fills `advices` with "no_voice", "no_right_word", "wrong_sequence" and
+    // "words_score" as they apply and returns a score from 0 to 100.
+    static float getScore(const QVariantList &wordsInfo, const QString &standardSentence,
+                          QVariantMap &advices);
+    static float getWordScore(const QVariantMap &wordInfo);
+    // One single-entry map {WORD: count} per distinct upper-cased word, in order of first
+    // occurrence.
+    static QVariantList getWordsCount(const QString &text);
+    // The runs of a-z and apostrophes (any case) directly followed by white space or one of
+    // ? ! . , (the text gets one trailing space first).
+    static QStringList getAllWordFromText(const QString &text, bool uppercased);
+
+private:
+    std::vector<qint16> m_audioData;
+    QString m_hypothesis;
+    QVariantList m_wordsInfo;
+    AudioPowerSpectrumInfo m_powerSpectrumInfo;
+    AudioDataInfo m_audioDataInfo;
+    QList<qint64> m_audioFrameOfDecoderFrame;
+    QList<double> m_frameTimes;
+    double m_frameShiftSeconds = 0.0;
+    qint64 m_searchedFrames = -1;  // frames the decoder searched in the last utterance
+};

@@ -1,0 +1,200 @@
+// Pronunciation scoring: compares the recognised words with the expected sentence.
+//
+// The arithmetic is part of the result: sums and products are 32-bit floats where the
+// score has always been computed that way, the extra-word penalty is computed in double
+// with the single-precision constant 0.1f, and the final curve is one fused multiply-add.
+#include "ZQPSRecognizer.h"
+
+#include "ZQLog.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool isMarker(const QString &word)
+{
+    return word == QLatin1String("<s>") || word == QLatin1String("</s>")
+        || word == QLatin1String("<sil>");
+}
+
+// The shortest decimal text that reads back as the same float: 75 -> "75", 66.5 -> "66.5".
+QString numberText(float value)
+{
+    char buffer[64];
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+qsizetype countOf(const QVariantList &counts, const QString &word)
+{
+    for (const QVariant &entry : counts) {
+        const QVariantMap map = entry.toMap();
+        if (map.contains(word))
+            return map.value(word).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+float ZQPSRecognizer::getWordScore(const QVariantMap &wordInfo)
+{
+    return wordInfo.value(QStringLiteral("logProbability")).toFloat() * 100.0f;
+}
+
+QStringList ZQPSRecognizer::getAllWordFromText(const QString &text, bool uppercased)
+{
+    static const QRegularExpression expression(
+        QStringLiteral("([a-z']+)[\\s?!.,]"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QStringList words;
+    QRegularExpressionMatchIterator it = expression.globalMatch(text + QLatin1Char(' '));
+    while (it.hasNext()) {
+        const QString word = it.next().captured(1);
+        words.append(uppercased ? word.toUpper() : word);
+    }
+    return words;
+}
+
+QVariantList ZQPSRecognizer::getWordsCount(const QString &text)
+{
+    const QStringList words = getAllWordFromText(text, true);
+    QStringList distinct;
+    for (const QString &word : words) {
+        if (!distinct.contains(word))
+            distinct.append(word);
+    }
+    QVariantList counts;
+    for (const QString &word : distinct) {
+        QVariantMap entry;
+        entry.insert(word, int(words.count(word)));
+        counts.append(entry);
+    }
+    return counts;
+}
+
+float ZQPSRecognizer::getScore(const QVariantList &wordsInfo, const QString &standardSentence,
+                               QVariantMap &advices)
+{
+    // 1. Recognised words without markers and alternative-pronunciation suffixes.
+    QStringList recognised;
+    QList<float> scores;
+    for (const QVariant &entry : wordsInfo) {
+        const QVariantMap record = entry.toMap();
+        QString word = record.value(QStringLiteral("word")).toString();
+        if (isMarker(word))
+            continue;
+        const qsizetype parenthesis = word.indexOf(QLatin1Char('('));
+        if (parenthesis >= 0)
+            word.truncate(parenthesis);
+        recognised.append(word.toUpper());
+        scores.append(getWordScore(record));
+    }
+    if (recognised.isEmpty()) {
+        advices.insert(QStringLiteral("no_voice"),
+                       QCoreApplication::translate("ZQPSRecognizer", "No voice detected"));
+        return 0.0f;
+    }
+
+    // 3-4. Expected words; recognised words split into matched and unmatched, in order.
+    const QStringList expected = getAllWordFromText(standardSentence, true);
+    QStringList matched;
+    QList<float> matchedScores;
+    QStringList unmatched;
+    for (qsizetype i = 0; i < recognised.size(); ++i) {
+        if (expected.contains(recognised[i])) {
+            matched.append(recognised[i]);
+            matchedScores.append(scores[i]);
+        } else {
+            unmatched.append(recognised[i]);
+        }
+    }
+
+    // 5. Surplus removal. The index advances after a removal too, so the entry that moved
+    // into the freed slot is not examined; the score list keeps its entries.
+    const QVariantList expectedCounts = getWordsCount(standardSentence);
+    const QVariantList matchedCounts = getWordsCount(matched.join(QLatin1Char(' ')));
+    for (const QVariant &entry : expectedCounts) {
+        const QVariantMap map = entry.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it) {
+            const QString &word = it.key();
+            const qsizetype matchedCount = countOf(matchedCounts, word);
+            if (matchedCount < 0)
+                continue;
+            qsizetype surplus = matchedCount - it.value().toLongLong();
+            if (surplus < 1)
+                continue;
+            for (qsizetype i = 0; i < matched.size(); ++i) {
+                if (matched[i] != word)
+                    continue;
+                if (surplus >= 1)
+                    matched.removeAt(i);
+                --surplus;
+            }
+        }
+    }
+
+    // 6.
+    if (matched.isEmpty()) {
+        advices.insert(QStringLiteral("no_right_word"),
+                       QCoreApplication::translate("ZQPSRecognizer", "No correct words detected"));
+        return 0.0f;
+    }
+
+    // 7. Average over the expected words, each term divided before it is added.
+    const float expectedCount = float(expected.size());
+    float average = 0.0f;
+    for (qsizetype i = 0; i < matched.size(); ++i)
+        average += matchedScores[i] / expectedCount;
+
+    // 8. Extra-word penalty, in double with the single-precision 0.1.
+    const double penalty = (-100.0 / double(recognised.size())) * double(unmatched.size())
+        * double(0.1f);
+    const float s1 = average + float(penalty);
+
+    // 9-10. Order errors against the expected order of the matched words.
+    QStringList expectedOrder;
+    for (const QString &word : expected) {
+        if (matched.contains(word))
+            expectedOrder.append(word);
+    }
+    quint64 errors = 0;
+    for (qsizetype i = 0; i < matched.size() && i < expectedOrder.size(); ++i) {
+        if (expectedOrder[i] != matched[i])
+            ++errors;
+    }
+
+    // 11.
+    const quint64 matchedLength = quint64(matched.size());
+    if (errors > matchedLength / 2)
+        advices.insert(QStringLiteral("wrong_sequence"),
+                       QCoreApplication::translate("ZQPSRecognizer",
+                                                   "Problems a bit in word sequence"));
+
+    // 12. Order penalty: unsigned division, float multiplication.
+    const float s2 = s1 + float(errors * 100 / matchedLength) * -0.1f;
+
+    // 13. Curve upwards and clamp.
+    float s3 = std::fmaf(s2, 1.0f - s2 / 100.0f, s2);
+    s3 = std::max(s3, 0.0f);
+    const float score = std::min(s3, 100.0f);
+
+    // 14. Per-word scores of the expected words.
+    QString wordsScore;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        if (i > 0)
+            wordsScore += QLatin1Char(';');
+        const qsizetype position = matched.indexOf(expected[i]);
+        wordsScore += expected[i] + QLatin1Char(':')
+            + (position >= 0 ? numberText(matchedScores[position]) : QStringLiteral("0"));
+    }
+    advices.insert(QStringLiteral("words_score"), wordsScore);
+
+    ZQLog::log(QString::asprintf("\n the score is %f", double(score)), 8);
+    return score;
+}
