@@ -59,9 +59,13 @@ QStringList performDictionaryLookup(const QStringList &sortedWords, const QStrin
         for (int k = 2; k <= 5; ++k) {
             const QString alternative =
                 QLatin1Char('\n') + word + QLatin1Char('(') + QString::number(k);
-            const qsizetype hit = text.indexOf(alternative, previousHit);
-            if (hit < 0 || hit + alternative.size() > previousHit + window)
+            // Search only inside the window: a search to the end of the text would make
+            // every lookup of a word without alternatives scan the rest of the list.
+            const qsizetype inWindow =
+                QStringView(text).mid(previousHit, window).indexOf(alternative);
+            if (inWindow < 0)
                 break;
+            const qsizetype hit = previousHit + inWindow;
             result.append(lineAt(text, hit + 1));
             previousHit = hit;
         }

@@ -1,0 +1,341 @@
+#include "BundlePacker.h"
+
+#include "AppCommon.h"
+#include "CardRenderer.h"
+#include "VoiceSynthesizer.h"
+#include "ZQCryptor.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+constexpr QFileDevice::Permissions folderPermissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+    | QFileDevice::ExeOther;
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+bool makeFolder(const QString &path)
+{
+    return QDir().mkpath(path) && QFile::setPermissions(path, folderPermissions);
+}
+
+struct VoiceJob
+{
+    const CatalogueSource::Category *category = nullptr;
+    const CatalogueSource::Phrase *phrase = nullptr;
+    QString phon;  // the transcription written to the phrase list
+    QString failure;
+};
+}
+
+BundlePacker::BundlePacker(Options options, FILE *out, FILE *err)
+    : m_options(std::move(options))
+    , m_out(out)
+    , m_err(err)
+{
+}
+
+void BundlePacker::fail(const QString &message)
+{
+    std::fprintf(m_err, "phrasebook-pack: %s\n", qPrintable(message));
+}
+
+int BundlePacker::run()
+{
+    QElapsedTimer clock;
+    clock.start();
+
+    QFile lookupFile(m_options.lookupListPath);
+    if (!lookupFile.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read the pronunciation list %1: %2")
+                 .arg(m_options.lookupListPath, lookupFile.errorString()));
+        return 1;
+    }
+    const QString lookupText = QString::fromUtf8(lookupFile.readAll());
+    if (lookupText.isEmpty()) {
+        fail(QStringLiteral("the pronunciation list %1 is empty").arg(m_options.lookupListPath));
+        return 1;
+    }
+
+    CatalogueSource source;
+    if (!source.load(m_options.sourceFolder, lookupText)) {
+        for (const QString &message : source.errors())
+            fail(message);
+        fail(QStringLiteral("%1 problem(s) in %2; nothing written")
+                 .arg(source.errors().size())
+                 .arg(m_options.sourceFolder));
+        return 1;
+    }
+
+    CardRenderer renderer;
+    QString failure;
+    if (!renderer.initialise(&failure)) {
+        fail(failure);
+        return 1;
+    }
+    bool iconsKnown = true;
+    bool needTranscriber = false;
+    for (const CatalogueSource::Category &category : source.categories()) {
+        if (!category.icon.isEmpty() && !renderer.iconCodepoint(category.icon)) {
+            fail(QStringLiteral("%1: category %2: \"icon\" \"%3\" is not a Material Design Icons name")
+                     .arg(category.fileName)
+                     .arg(category.id)
+                     .arg(category.icon));
+            iconsKnown = false;
+        }
+        for (const CatalogueSource::Phrase &phrase : category.phrases)
+            needTranscriber = needTranscriber || !phrase.phon;
+    }
+    if (!iconsKnown)
+        return 1;
+    failure = VoiceSynthesizer::checkPrograms(needTranscriber);
+    if (!failure.isEmpty()) {
+        fail(failure);
+        return 1;
+    }
+    if (!outputReplaceable())
+        return 1;
+
+    const QFileInfo output(m_options.outputFolder);
+    const QString parent = output.absolutePath();
+    if (!QDir().mkpath(parent)) {
+        fail(QStringLiteral("cannot create the folder %1").arg(parent));
+        return 1;
+    }
+    QTemporaryDir building(parent + QStringLiteral("/.") + output.fileName() + QStringLiteral(".tmp-XXXXXX"));
+    if (!building.isValid() || !QFile::setPermissions(building.path(), folderPermissions)) {
+        fail(QStringLiteral("cannot create a temporary folder in %1: %2").arg(parent, building.errorString()));
+        return 1;
+    }
+    if (!writeBundle(building.path(), source, renderer))
+        return 1;
+    if (!installBundle(building.path()))
+        return 1;
+    building.setAutoRemove(false);
+
+    std::fprintf(m_out, "phrasebook-pack: %lld categories, %lld phrases written to %s in %.1f s\n",
+                 static_cast<long long>(source.categories().size()), static_cast<long long>(source.phraseCount()),
+                 qPrintable(QDir::toNativeSeparators(m_options.outputFolder)), clock.elapsed() / 1000.0);
+    std::fflush(m_out);
+    return 0;
+}
+
+bool BundlePacker::outputReplaceable()
+{
+    const QFileInfo info(m_options.outputFolder);
+    if (!info.exists())
+        return true;
+    if (!info.isDir()) {
+        fail(QStringLiteral("%1 exists and is not a folder").arg(m_options.outputFolder));
+        return false;
+    }
+    const QDir dir(m_options.outputFolder);
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (!entry.isDir() || !QFileInfo::exists(entry.filePath() + QStringLiteral("/pkgInfo"))) {
+            fail(QStringLiteral("%1 exists and does not look like a resources bundle (\"%2\" is not a category "
+                                "folder); remove it or choose another output folder")
+                     .arg(m_options.outputFolder, entry.fileName()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BundlePacker::writeBundle(const QString &folder, const CatalogueSource &source,
+                               const CardRenderer &renderer)
+{
+    const QList<CatalogueSource::Category> &categories = source.categories();
+
+    // Folders and descriptions first: the workers write into the voices folders.
+    for (const CatalogueSource::Category &category : categories) {
+        const QString base = folder + QLatin1Char('/') + QString::number(category.id);
+        if (!makeFolder(base) || !makeFolder(base + QStringLiteral("/images"))
+            || !makeFolder(base + QStringLiteral("/voices"))) {
+            fail(QStringLiteral("cannot create the folders of %1").arg(base));
+            return false;
+        }
+        QJsonObject info;
+        info.insert(QStringLiteral("id"), category.id);
+        info.insert(QStringLiteral("name"), category.name);
+        info.insert(QStringLiteral("nameTrans"), category.nameTrans);
+        const QString failure =
+            writeFile(base + QStringLiteral("/pkgInfo"), QJsonDocument(info).toJson(QJsonDocument::Indented));
+        if (!failure.isEmpty()) {
+            fail(failure);
+            return false;
+        }
+    }
+
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        fail(QStringLiteral("cannot create a temporary folder: %1").arg(scratch.errorString()));
+        return false;
+    }
+
+    std::vector<VoiceJob> jobs;
+    for (const CatalogueSource::Category &category : categories) {
+        for (const CatalogueSource::Phrase &phrase : category.phrases)
+            jobs.push_back(VoiceJob{&category, &phrase, phrase.phon.value_or(QString()), {}});
+    }
+
+    std::atomic<size_t> next{0};
+    std::atomic<bool> stop{false};
+    std::mutex printing;
+    size_t done = 0;
+    auto worker = [&]() {
+        for (;;) {
+            if (stop.load())
+                return;
+            const size_t index = next.fetch_add(1);
+            if (index >= jobs.size())
+                return;
+            VoiceJob &job = jobs[index];
+            const QString id = QString::number(job.phrase->id);
+            if (!job.phrase->phon)
+                job.failure = VoiceSynthesizer::transcribe(job.phrase->txt, &job.phon);
+            if (job.failure.isEmpty()) {
+                job.failure = VoiceSynthesizer::synthesise(
+                    job.phrase->txt, scratch.filePath(id + QStringLiteral(".wav")),
+                    folder + QLatin1Char('/') + QString::number(job.category->id) + QStringLiteral("/voices/") + id
+                        + QStringLiteral(".mp3"));
+            }
+            const std::lock_guard<std::mutex> lock(printing);
+            if (!job.failure.isEmpty()) {
+                stop.store(true);
+                return;
+            }
+            ++done;
+            std::fprintf(m_out, "[%zu/%zu] %s: phrase %lld\n", done, jobs.size(), qPrintable(job.category->fileName),
+                         static_cast<long long>(job.phrase->id));
+            std::fflush(m_out);
+        }
+    };
+    std::vector<std::thread> workers;
+    const int workerCount = std::max(1, std::min<int>(m_options.jobs, static_cast<int>(jobs.size())));
+    for (int i = 0; i < workerCount; ++i)
+        workers.emplace_back(worker);
+
+    // Pictures on this thread meanwhile.
+    QString failure;
+    for (const CatalogueSource::Category &category : categories) {
+        if (!failure.isEmpty() || stop.load())
+            break;
+        const QString base = folder + QLatin1Char('/') + QString::number(category.id);
+        const QByteArray cover = renderer.renderCover(category.name, category.icon, category.color);
+        failure = cover.isEmpty() ? QStringLiteral("cannot encode JPEG images (Qt image format plugin missing?)")
+                                  : writeFile(base + QStringLiteral("/cover.jpg"), cover);
+        for (const CatalogueSource::Phrase &phrase : category.phrases) {
+            if (!failure.isEmpty())
+                break;
+            const QByteArray card = renderer.renderPhraseCard(phrase.txt, category.color);
+            const QByteArray encrypted = ZQCryptor::encryptData(card, ZQCryptor::Encrypt, ZQCryptor::imageKey);
+            if (card.isEmpty() || encrypted.isEmpty()) {
+                failure = QStringLiteral("%1: phrase %2: cannot encode or encrypt its image")
+                              .arg(category.fileName)
+                              .arg(phrase.id);
+                break;
+            }
+            failure = writeFile(base + QStringLiteral("/images/")
+                                    + AppCommon::imageFileName(QString::number(phrase.id)) + QStringLiteral(".jpg"),
+                                encrypted);
+        }
+    }
+    if (!failure.isEmpty())
+        stop.store(true);
+    for (std::thread &thread : workers)
+        thread.join();
+
+    bool ok = failure.isEmpty();
+    if (!ok)
+        fail(failure);
+    for (const VoiceJob &job : jobs) {
+        if (!job.failure.isEmpty()) {
+            fail(QStringLiteral("%1: phrase %2: %3").arg(job.category->fileName).arg(job.phrase->id).arg(job.failure));
+            ok = false;
+        }
+    }
+    if (!ok || done != jobs.size()) {
+        if (ok)
+            fail(QStringLiteral("stopped before every voice was written"));
+        return false;
+    }
+
+    // Phrase lists, now that every transcription is known.
+    size_t jobIndex = 0;
+    for (const CatalogueSource::Category &category : categories) {
+        QJsonArray phrases;
+        for (const CatalogueSource::Phrase &phrase : category.phrases) {
+            QJsonObject entry;
+            entry.insert(QStringLiteral("id"), phrase.id);
+            entry.insert(QStringLiteral("txt"), phrase.txt);
+            entry.insert(QStringLiteral("phon"), jobs[jobIndex++].phon);
+            entry.insert(QStringLiteral("wTrans"), phrase.wTrans);
+            phrases.append(entry);
+        }
+        const QString plain = QString::fromUtf8(QJsonDocument(phrases).toJson(QJsonDocument::Compact));
+        const QString encrypted = ZQCryptor::encryptWithDES(plain, ZQCryptor::contentKey);
+        if (encrypted.isEmpty() || ZQCryptor::decryptWithDES(encrypted, ZQCryptor::contentKey) != plain) {
+            fail(QStringLiteral("%1: the phrase list does not survive encryption").arg(category.fileName));
+            return false;
+        }
+        const QString failure = writeFile(folder + QLatin1Char('/') + QString::number(category.id)
+                                              + QStringLiteral("/phrasesInfo"),
+                                          encrypted.toUtf8());
+        if (!failure.isEmpty()) {
+            fail(failure);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BundlePacker::installBundle(const QString &builtFolder)
+{
+    const QString target = QFileInfo(m_options.outputFolder).absoluteFilePath();
+    QString previous;
+    if (QFileInfo::exists(target)) {
+        // Move the old bundle aside first so the new one can take its name.
+        QTemporaryDir aside(QFileInfo(target).absolutePath() + QStringLiteral("/.") + QFileInfo(target).fileName()
+                            + QStringLiteral(".old-XXXXXX"));
+        if (!aside.isValid()) {
+            fail(QStringLiteral("cannot make room to replace %1").arg(target));
+            return false;
+        }
+        aside.setAutoRemove(false);
+        previous = aside.path();
+        QDir().rmdir(previous);
+        if (!QDir().rename(target, previous)) {
+            fail(QStringLiteral("cannot move the old bundle %1 aside").arg(target));
+            return false;
+        }
+    }
+    if (!QDir().rename(builtFolder, target)) {
+        fail(QStringLiteral("cannot rename %1 to %2").arg(builtFolder, target));
+        if (!previous.isEmpty())
+            QDir().rename(previous, target);
+        return false;
+    }
+    if (!previous.isEmpty() && !QDir(previous).removeRecursively())
+        fail(QStringLiteral("warning: could not remove the old bundle kept at %1").arg(previous));
+    return true;
+}
