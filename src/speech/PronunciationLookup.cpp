@@ -13,7 +13,7 @@ QStringList sortedUniqueWords(const QStringList &words)
 {
     QStringList result = words;
     result.removeDuplicates();
-    std::sort(result.begin(), result.end(), [](const QString &a, const QString &b) {
+    std::stable_sort(result.begin(), result.end(), [](const QString &a, const QString &b) {
         return compareDictionaryWords(a, b) < 0;
     });
     return result;
@@ -39,37 +39,51 @@ QStringList performDictionaryLookup(const QStringList &sortedWords, const QStrin
     QStringList result;
     if (lookupText.isEmpty())
         return result;
-    // A leading line end lets the first entry match "\n" + word + "\t" like every other one;
-    // positions below are in the padded text and shifted back by one for lineAt().
-    const QString text = QLatin1Char('\n') + lookupText;
+    // Entries are found as "\n" + word + "\t". The start of the text counts as a line start
+    // too (as if a line end stood before it), so the list's first entry can be found.
+    // Positions below are those of that virtual text, one ahead of the real one: searchStart
+    // is where the next search begins, and a line starting at real position L was found at
+    // virtual position L.
+    const QStringView text(lookupText);
+    const qsizetype virtualSize = text.size() + 1;
     qsizetype searchStart = 0;
     for (const QString &word : sortedWords) {
-        if (searchStart >= text.size())
+        if (searchStart >= virtualSize)
             break;
-        const QString needle = QLatin1Char('\n') + word + QLatin1Char('\t');
-        const qsizetype found = text.indexOf(needle, searchStart);
-        if (found < 0) {
+        qsizetype lineStart = -1;
+        if (searchStart == 0 && text.startsWith(word + QLatin1Char('\t'))) {
+            lineStart = 0;
+        } else {
+            const QString needle = QLatin1Char('\n') + word + QLatin1Char('\t');
+            const qsizetype found = text.indexOf(needle, std::max<qsizetype>(searchStart - 1, 0));
+            if (found >= 0)
+                lineStart = found + 1;
+        }
+        if (lineStart < 0) {
             if (missing)
                 missing->append(word);
             continue;
         }
-        result.append(lineAt(text, found + 1));
-        qsizetype previousHit = found;
-        const qsizetype window = std::min<qsizetype>(text.size() - found, 750) / 5;
+        result.append(lineAt(lookupText, lineStart));
+        // Alternatives "WORD(2)" ... "WORD(5)" are searched only inside a window that starts
+        // at the previous hit and spans a fifth of min(rest of the text, 750) characters.
+        const qsizetype window = std::min<qsizetype>(virtualSize - lineStart, 750) / 5;
+        qsizetype previousHit = lineStart;  // virtual position of the last "\n" found
         for (int k = 2; k <= 5; ++k) {
             const QString alternative =
                 QLatin1Char('\n') + word + QLatin1Char('(') + QString::number(k);
-            // Search only inside the window: a search to the end of the text would make
-            // every lookup of a word without alternatives scan the rest of the list.
-            const qsizetype inWindow =
-                QStringView(text).mid(previousHit, window).indexOf(alternative);
+            const qsizetype begin = std::max<qsizetype>(previousHit - 1, 0);
+            const qsizetype end = std::min<qsizetype>(previousHit - 1 + window, text.size());
+            if (end <= begin)
+                break;
+            const qsizetype inWindow = text.mid(begin, end - begin).indexOf(alternative);
             if (inWindow < 0)
                 break;
-            const qsizetype hit = previousHit + inWindow;
-            result.append(lineAt(text, hit + 1));
-            previousHit = hit;
+            const qsizetype hit = begin + inWindow;  // real position of the line end
+            result.append(lineAt(lookupText, hit + 1));
+            previousHit = hit + 1;
         }
-        searchStart = found + 1;
+        searchStart = lineStart + 1;
     }
     return result;
 }
