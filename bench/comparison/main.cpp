@@ -1,0 +1,169 @@
+// The comparison of one 3-second recording as the comparison panel runs it: model
+// generation, three recognitions (the recording for the score, the model voice and the
+// recording again for the voiceprints, each with its power spectra) and the scoring; next
+// to the floor: three bare decodes of the same samples with the same models.
+//
+// Usage: bench_comparison [ROUNDS]          timing, median of ROUNDS (default 7)
+//        bench_comparison --memory [COUNT]  resident set before and after COUNT comparisons
+#include "ScoreRun.h"
+#include "ResourceLocator.h"
+#include "ZQAppCommon.h"
+#include "ZQAudioUtil.h"
+#include "ZQLanguageModelTrainer.h"
+#include "ZQPSRecognizer.h"
+
+#include <pocketsphinx.h>
+#include <sphinxbase/err.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+const QString kSentence = QStringLiteral("Where is the train station?");
+const QStringList kCategory = {
+    QStringLiteral("Where is the train station?"), QStringLiteral("How much is a ticket?"),
+    QStringLiteral("One ticket, please."), QStringLiteral("Where is the bus stop?"),
+    QStringLiteral("What time does the train leave?"), QStringLiteral("I have a reservation."),
+    QStringLiteral("Where is the toilet?"), QStringLiteral("Can you help me, please?"),
+    QStringLiteral("I'm lost."), QStringLiteral("How do I get to the airport?")};
+
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0;
+}
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+struct Models
+{
+    QString lm, dict;
+};
+
+Models generate(const QString &folder, const QString &acoustic)
+{
+    ZQLanguageModelTrainer trainer;
+    trainer.setLmBasePath(folder);
+    const ZQStatus status = trainer.generateLanguageModelFromArray(
+        ZQAppCommon::comparisonCorpusWords(kSentence, kCategory), QStringLiteral("test"), acoustic);
+    return {status.userInfo.value("LMPath").toString(), status.userInfo.value("DictionaryPath").toString()};
+}
+
+// The panel's work for one opening.
+float comparison(const QString &folder, const QString &acoustic, const QString &voice, const QString &recording)
+{
+    const Models models = generate(folder, acoustic);
+    ZQPSRecognizer scored;
+    scored.runRecognitionOnWavFileAtPath(recording, models.lm, models.dict, acoustic, false);
+    QVariantMap advice;
+    const float score = ZQPSRecognizer::getScore(scored.wordsInfo(), kSentence, advice);
+    ZQPSRecognizer standard;
+    standard.runRecognitionOnWavFileAtPath(voice, models.lm, models.dict, acoustic, false);
+    ZQPSRecognizer estimated;
+    estimated.runRecognitionOnWavFileAtPath(recording, models.lm, models.dict, acoustic, false);
+    return score;
+}
+
+// Decoder creation, one full utterance over samples already in memory, the hypothesis.
+void bareDecode(const Models &models, const QString &acoustic, const std::vector<qint16> &samples)
+{
+    err_set_logfp(nullptr);
+    const QByteArray lm = models.lm.toUtf8(), dict = models.dict.toUtf8(), hmm = acoustic.toUtf8();
+    cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-lm", lm.constData(), "-dict", dict.constData(),
+                                   "-hmm", hmm.constData(), "-beam", "1e-96", "-fwdflatbeam", "1e-128",
+                                   "-lw", "6.500000", "-samprate", "16000", nullptr);
+    ps_decoder_t *decoder = ps_init(config);
+    cmd_ln_free_r(config);
+    ps_start_utt(decoder);
+    ps_process_raw(decoder, samples.data(), samples.size(), FALSE, TRUE);
+    ps_end_utt(decoder);
+    int32 score = 0;
+    ps_get_hyp(decoder, &score);
+    ps_free(decoder);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const bool memory = argc > 1 && QByteArray(argv[1]) == "--memory";
+    const int count = argc > (memory ? 2 : 1) ? std::atoi(argv[memory ? 2 : 1]) : (memory ? 1000 : 7);
+    const QString acoustic = ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"));
+    if (acoustic.isEmpty()) {
+        std::fprintf(stderr, "the acoustic model bundle was not found (%s)\n",
+                     qPrintable(ResourceLocator::describeSearch()));
+        return 1;
+    }
+    QTemporaryDir dir;
+    const QString voice = dir.path() + "/voice.wav", raw = dir.path() + "/raw.wav",
+                  recording = dir.path() + "/recording.wav";
+    // A 3-second "recording": the sentence read by another voice, padded with silence.
+    if (!run("flite", {"-voice", "slt", "-t", kSentence, "-o", voice})
+        || !run("flite", {"-voice", "kal16", "-t", kSentence, "-o", raw})
+        || !run("sox", {raw, "-r", "16000", "-c", "1", recording, "pad", "0.5", "3", "trim", "0", "3"})) {
+        std::fprintf(stderr, "flite and sox are needed\n");
+        return 1;
+    }
+
+    if (memory) {
+        comparison(dir.path(), acoustic, voice, recording);
+        const long before = residentKilobytes();
+        for (int i = 0; i < count; ++i)
+            comparison(dir.path(), acoustic, voice, recording);
+        const long after = residentKilobytes();
+        std::printf("memory: %d comparisons, resident set %ld kB before, %ld kB after (%+ld kB)\n",
+                    count, before, after, after - before);
+        return 0;
+    }
+
+    AudioDataInfo info;
+    ZQAudioUtil::decodeAudioDataFromFile(recording, info);
+    const std::vector<qint16> samples = ZQAudioUtil::getAudioDataShortForByte(info);
+    const Models models = generate(dir.path(), acoustic);
+    std::vector<double> full, floor, generation;
+    float score = 0;
+    for (int round = 0; round < count; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        generate(dir.path(), acoustic);
+        generation.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        score = comparison(dir.path(), acoustic, voice, recording);
+        full.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        for (int i = 0; i < 3; ++i)
+            bareDecode(models, acoustic, samples);
+        floor.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const double total = median(full), base = median(floor);
+    std::printf("recording: %.2f s, score %.1f\n", double(samples.size()) / 16000.0, double(score));
+    std::printf("comparison (generation + 3 recognitions + scoring + spectra), median of %d: %.1f ms\n", count, total);
+    std::printf("  of which model generation: %.1f ms\n", median(generation));
+    std::printf("floor (3 bare decodes, same audio and models): %.1f ms\n", base);
+    std::printf("ratio: %.2fx (target <= 1.3x), total %s 500 ms\n", total / base, total < 500 ? "<" : ">=");
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "ScoreRun.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+const QString kProgram = QStringLiteral(PHRASEBOOK_SCORE_PROGRAM);
+
+QString synthesize(const QString &folder, const QString &name, const QString &text)
+{
+    const QString raw = folder + "/" + name + "-raw.wav";
+    const QString wav = folder + "/" + name + ".wav";
+    if (TestSupport::runProgram("flite", {"-voice", "slt", "-t", text, "-o", raw}) != 0)
+        return {};
+    if (TestSupport::runProgram("sox", {raw, "-r", "16000", "-c", "1", wav}) != 0)
+        return {};
+    return wav;
+}
+
+QJsonObject runTool(const QStringList &arguments, int *exitCode)
+{
+    QString out;
+    *exitCode = TestSupport::runProgram(kProgram, arguments, &out);
+    // Qt may print platform warnings before the JSON; the object starts at the first brace.
+    const qsizetype start = out.indexOf('{');
+    return start < 0 ? QJsonObject() : QJsonDocument::fromJson(out.mid(start).toUtf8()).object();
+}
+}
+
+TEST(ScoreTool, CorpusWordsKeepTheSentenceAndAddEachCorpusWordOnce)
+{
+    EXPECT_EQ(ScoreRun::corpusWords("Go, go now!", {"Now we go.", "", "We wait?"}),
+              QStringList({"GO", "GO", "NOW", "NOW", "WE", "GO", "WAIT"}));
+}
+
+TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
+{
+    if (!TestSupport::programAvailable("flite") || !TestSupport::programAvailable("sox"))
+        GTEST_SKIP() << "flite and sox are needed to make test speech";
+    const QString folder = TestSupport::freshDirectory("score");
+    const QString station = synthesize(folder, "station", "Where is the train station?");
+    ASSERT_FALSE(station.isEmpty());
+    const QString corpus = folder + "/corpus.txt";
+    {
+        QFile file(corpus);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("How much does this cost?\nI need a doctor.\n");
+    }
+    const QString models = folder + "/models";
+    QDir().mkpath(models);
+
+    int exitCode = -1;
+    const QJsonObject right = runTool({"--corpus", corpus, "--model-dir", models,
+                                       "Where is the train station?", station}, &exitCode);
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_GT(right.value("score").toDouble(), 80.0);
+    EXPECT_EQ(right.value("hypothesis").toString(), "WHERE IS THE TRAIN STATION");
+    EXPECT_GT(right.value("frames").toInt(), 100);
+    EXPECT_FALSE(right.value("words").toArray().isEmpty());
+    EXPECT_TRUE(right.value("advice").toObject().contains("words_score"));
+    for (const char *stage : {"generation", "decode", "recognition", "scoring"})
+        EXPECT_TRUE(right.value("timingsMs").toObject().contains(stage)) << stage;
+    for (const char *file : {"/test.arpa", "/test.DMP", "/test.dic"})
+        EXPECT_TRUE(QFile::exists(models + file)) << file;
+
+    // The same reading judged against another sentence of the corpus scores far lower.
+    const QJsonObject wrong = runTool({"--corpus", corpus, "How much does this cost?", station}, &exitCode);
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_LT(wrong.value("score").toDouble(), right.value("score").toDouble() - 40.0);
+
+    // Unreadable audio: exit 1 with an error in the JSON.
+    QFile junk(folder + "/junk.wav");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("RIFF this is not audio");
+    junk.close();
+    const QJsonObject failed = runTool({"Hello.", junk.fileName()}, &exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_TRUE(failed.value("error").toString().contains("junk.wav"));
+
+    // Wrong arguments: exit 2.
+    runTool({"only one argument"}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    runTool({"--corpus", folder + "/missing.txt", "Hello.", station}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    runTool({"--bogus", "Hello.", station}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+}
