@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AudioOutput.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+
+
+class QAudioSink;
+class RendererDevice;
+
+// Plays a renderer on a sound device through QAudioSink in pull mode: the sink reads from
+// a QIODevice that asks the renderer for samples (32-bit float, or 16-bit integers when the
+// device does not take float) at the clip's own rate and channel count.
+//
+// Thread: main thread (the sink, and so its reads, live on the thread that made it).
+// Failure: start() returns false when the device takes neither format or the sink fails to
+// start (the player then falls back to the null output); a device error while playing is
+// reported through failed().
+class DeviceAudioOutput : public AudioOutput
+{
+    Q_OBJECT
+
+public:
+    DeviceAudioOutput(std::shared_ptr<AudioRenderer> renderer, const QAudioDevice &device,
+                      QObject *parent = nullptr);
+    ~DeviceAudioOutput() override;
+
+    bool start() override;
+    void suspend() override;
+    void resume() override;
+    void stop() override;
+    bool isNull() const override { return false; }
+
+private:
+    void onStateChanged();
+
+    QAudioDevice m_device;
+    QAudioFormat m_format;
+    QAudioSink *m_sink = nullptr;        // owns its RendererDevice (Qt parent)
+    RendererDevice *m_source = nullptr;
+    bool m_stopping = false;
+};
