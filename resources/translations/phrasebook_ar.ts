@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>عبارات مصنفة</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>تم رفض الوصول إلى الميكروفون</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>فتح الإعدادات</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>تعذّر تشغيل Phrasebook</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>المحتوى المثبّت تالف:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>قيّم %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>إذا كنت تستمتع باستخدام %1، هل تمانع في تخصيص لحظة لتقييمه؟ لن يستغرق ذلك أكثر من دقيقة. شكرًا لدعمك!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>قيّمه الآن</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>ذكّرني لاحقًا</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>لا يمكن فتح صفحة المتجر على هذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>الصوت الأصلي</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>صوتي</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>لم يتم اكتشاف أي صوت</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>لم يتم اكتشاف أي كلمات صحيحة</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>توجد بعض المشكلات في ترتيب الكلمات</translation>
+    </message>
+</context>
+</TS>

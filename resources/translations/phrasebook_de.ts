@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Sätze nach Themen</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Mikrofonzugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook kann nicht starten</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>Die installierten Inhalte sind beschädigt:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>%1 bewerten</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Wenn Ihnen %1 gefällt, würden Sie es kurz bewerten? Es dauert nicht länger als eine Minute. Danke für Ihre Unterstützung!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Jetzt bewerten</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>Die Store-Seite kann auf diesem Computer nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Originalstimme</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Meine Stimme</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Absenden</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Keine Stimme erkannt</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Keine richtigen Wörter erkannt</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Kleine Probleme bei der Wortreihenfolge</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Frases por categoría</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Acceso al micrófono denegado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook no puede iniciarse</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>El contenido instalado está dañado:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Valorar %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Si te gusta usar %1, ¿te importaría dedicar un momento a valorarlo? No te llevará más de un minuto. ¡Gracias por tu apoyo!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Valorar ahora</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>No se puede abrir la página de la tienda en este ordenador.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Voz original</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Mi voz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>No se ha detectado ninguna voz</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>No se han detectado palabras correctas</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Hay algunos problemas en el orden de las palabras</translation>
+    </message>
+</context>
+</TS>

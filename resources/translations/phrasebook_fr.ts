@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Phrases par thème</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Accès au micro refusé</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>Le contenu installé est endommagé :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Évaluer %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Si vous aimez utiliser %1, pourriez-vous prendre un moment pour l&apos;évaluer ? Cela ne prendra pas plus d&apos;une minute. Merci de votre soutien !</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Évaluer maintenant</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>La page de la boutique ne peut pas être ouverte sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Voix originale</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Ma voix</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Aucune voix détectée</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Aucun mot correct détecté</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Quelques problèmes dans l&apos;ordre des mots</translation>
+    </message>
+</context>
+</TS>

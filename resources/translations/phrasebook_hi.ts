@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>श्रेणीबद्ध वाक्यांश</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>माइक्रोफ़ोन एक्सेस अस्वीकृत</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>सेटिंग्स खोलें</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook शुरू नहीं हो सकता</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>इंस्टॉल की गई सामग्री क्षतिग्रस्त है:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>%1 को रेटिंग दें</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>अगर आपको %1 का उपयोग करना अच्छा लगता है, तो क्या आप कुछ पल निकालकर इसे रेटिंग देंगे? इसमें एक मिनट से ज़्यादा नहीं लगेगा। आपके समर्थन के लिए धन्यवाद!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>अभी रेटिंग दें</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>बाद में याद दिलाएँ</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>इस कंप्यूटर पर स्टोर पेज नहीं खोला जा सकता।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>मूल आवाज़</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>मेरी आवाज़</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>स्कोर</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>फिर से करें</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>सबमिट करें</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>कोई आवाज़ नहीं मिली</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>कोई सही शब्द नहीं मिला</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>शब्दों के क्रम में थोड़ी समस्या है</translation>
+    </message>
+</context>
+</TS>

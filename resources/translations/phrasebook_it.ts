@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Frasi per categoria</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Accesso al microfono negato</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Apri impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Impossibile avviare Phrasebook</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>Il contenuto installato è danneggiato:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Valuta %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Se ti piace usare %1, ti dispiacerebbe dedicare un momento a valutarlo? Non ci vorrà più di un minuto. Grazie per il tuo supporto!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Valuta ora</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>Impossibile aprire la pagina dello store su questo computer.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Voce originale</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>La mia voce</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Rifai</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Nessuna voce rilevata</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Nessuna parola corretta rilevata</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Qualche problema nell&apos;ordine delle parole</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>カテゴリー別フレーズ</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>マイクへのアクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook を起動できません</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>インストールされたコンテンツが破損しています：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>%1 を評価</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>%1 を気に入っていただけたら、評価をお願いできますか？1分もかかりません。ご協力ありがとうございます！</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>今すぐ評価</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>後で通知</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>このコンピューターではストアのページを開けません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>お手本の音声</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>自分の音声</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>送信</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>音声が検出されませんでした</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>正しい単語が検出されませんでした</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>単語の順序に少し問題があります</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>분류별 표현</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>마이크 접근이 거부됨</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook을(를) 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>설치된 콘텐츠가 손상되었습니다:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>%1 평가하기</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>%1을(를) 즐겁게 사용하고 계신다면 잠시 시간을 내어 평가해 주시겠어요? 1분도 걸리지 않습니다. 응원해 주셔서 감사합니다!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>지금 평가하기</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>나중에 알림</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>이 컴퓨터에서는 스토어 페이지를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>원본 음성</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>내 음성</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>점수</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>다시 하기</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>제출</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>음성이 감지되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>올바른 단어가 감지되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>단어 순서에 약간 문제가 있습니다</translation>
+    </message>
+</context>
+</TS>

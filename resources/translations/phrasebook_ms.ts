@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Frasa Mengikut Kategori</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Akses Mikrofon Ditolak</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Buka Tetapan</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook tidak dapat dimulakan</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>Kandungan yang dipasang rosak:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Nilai %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Jika anda suka menggunakan %1, sudikah anda meluangkan sedikit masa untuk menilainya? Ia tidak akan mengambil masa lebih daripada seminit. Terima kasih atas sokongan anda!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Nilai Sekarang</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ingatkan Saya Nanti</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>Halaman kedai tidak dapat dibuka pada komputer ini.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Suara Asal</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Suara Saya</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skor</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Buat Semula</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Hantar</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Tiada suara dikesan</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Tiada perkataan betul dikesan</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Sedikit masalah dalam susunan perkataan</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Frases por categoria</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Acesso ao microfone negado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir configurações</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>O Phrasebook não pode ser iniciado</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>O conteúdo instalado está danificado:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Avaliar o %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Se você gosta de usar o %1, poderia dedicar um momento para avaliá-lo? Não levará mais de um minuto. Obrigado pelo seu apoio!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Avaliar agora</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>Não é possível abrir a página da loja neste computador.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Voz original</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Minha voz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Nenhuma voz detectada</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Nenhuma palavra correta detectada</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Alguns problemas na ordem das palavras</translation>
+    </message>
+</context>
+</TS>

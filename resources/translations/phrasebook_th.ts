@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>วลีตามหมวดหมู่</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>การเข้าถึงไมโครโฟนถูกปฏิเสธ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>เปิดการตั้งค่า</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>ไม่สามารถเริ่ม Phrasebook ได้</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>เนื้อหาที่ติดตั้งไว้เสียหาย:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>ให้คะแนน %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>หากคุณชอบใช้ %1 ช่วยสละเวลาสักครู่เพื่อให้คะแนนได้ไหม? ใช้เวลาไม่เกินหนึ่งนาที ขอบคุณสำหรับการสนับสนุน!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>ให้คะแนนเลย</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>เตือนภายหลัง</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>ไม่สามารถเปิดหน้าร้านค้าบนคอมพิวเตอร์เครื่องนี้ได้</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>เสียงต้นฉบับ</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>เสียงของฉัน</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>คะแนน</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>ทำใหม่</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>ส่ง</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>ไม่พบเสียงพูด</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>ไม่พบคำที่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>ลำดับคำมีปัญหาเล็กน้อย</translation>
+    </message>
+</context>
+</TS>

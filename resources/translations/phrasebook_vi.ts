@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="vi" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>Cụm từ theo chủ đề</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>Quyền truy cập micrô bị từ chối</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Mở cài đặt</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Không thể khởi động Phrasebook</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>Nội dung đã cài đặt bị hỏng:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>Đánh giá %1</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>Nếu bạn thích dùng %1, bạn có thể dành chút thời gian để đánh giá không? Sẽ không mất quá một phút. Cảm ơn bạn đã ủng hộ!</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Đánh giá ngay</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Nhắc tôi sau</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>Không thể mở trang cửa hàng trên máy tính này.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>Giọng gốc</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>Giọng của tôi</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Điểm</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>Làm lại</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Gửi</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>Không phát hiện thấy giọng nói</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>Không phát hiện thấy từ đúng nào</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>Có chút vấn đề về thứ tự từ</translation>
+    </message>
+</context>
+</TS>

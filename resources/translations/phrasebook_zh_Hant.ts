@@ -1,0 +1,116 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_Hant" sourcelanguage="en">
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Phrasebook</source>
+        <translation>Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>MainViewController</name>
+    <message>
+        <source>Categorized Phrases</source>
+        <translation>分類短語</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
+    <message>
+        <source>Microphone Access Denied</source>
+        <translation>麥克風存取遭拒</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>開啟設定</translation>
+    </message>
+</context>
+<context>
+    <name>PhrasebookApplication</name>
+    <message>
+        <source>Phrasebook cannot start</source>
+        <translation>Phrasebook 無法啟動</translation>
+    </message>
+    <message>
+        <source>The installed content is damaged:</source>
+        <translation>已安裝的內容已損壞：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>RatingPrompt</name>
+    <message>
+        <source>Rate %1</source>
+        <translation>為 %1 評分</translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation>如果您喜歡使用 %1，能否花點時間為它評分？不會超過一分鐘。感謝您的支持！</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>立即評分</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>稍後提醒我</translation>
+    </message>
+    <message>
+        <source>The store page cannot be opened on this computer.</source>
+        <translation>無法在此電腦上開啟商店頁面。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumCompView</name>
+    <message>
+        <source>Original Voice</source>
+        <translation>原聲</translation>
+    </message>
+    <message>
+        <source>My Voice</source>
+        <translation>我的聲音</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+</context>
+<context>
+    <name>WordWriteView</name>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPSRecognizer</name>
+    <message>
+        <source>No voice detected</source>
+        <translation>未偵測到聲音</translation>
+    </message>
+    <message>
+        <source>No correct words detected</source>
+        <translation>未偵測到正確的單字</translation>
+    </message>
+    <message>
+        <source>Problems a bit in word sequence</source>
+        <translation>單字順序有些問題</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,66 @@
+#include "BaseViewController.h"
+
+#include "CustomNavControllerTransitionAnimator.h"
+#include "NavigationController.h"
+#include "ScreenMetrics.h"
+#include "SystemUi.h"
+#include "View.h"
+
+namespace {
+const QColor kBarBlue(39, 64, 139);
+const QColor kBandGreen(46, 139, 87);
+}
+
+BaseViewController::BaseViewController(QObject *parent) : ViewController(parent) {}
+
+void BaseViewController::viewDidLoad()
+{
+    ViewController::viewDidLoad();
+    View *root = view();
+    const QRectF bounds = root->bounds();
+    const qreal topInset = ScreenMetrics::topInset();
+    if (topInset > 0) {
+        m_statusBand = new View(QRectF(0, 0, bounds.width(), topInset), root);
+        m_statusBand->setBackgroundColor(kBarBlue);
+    }
+    m_toolBar = new ZQToolBarView(QRectF(), root);
+    m_toolBar->setDelegate(this);
+    const qreal usable = ScreenMetrics::usableHeight();
+    if (usable < bounds.height()) {
+        m_bottomBand = new View(QRectF(0, usable, bounds.width(), bounds.height() - usable), root);
+        m_bottomBand->setBackgroundColor(kBandGreen);
+    }
+    SystemUi::setStatusBarHidden(true, false);
+    SystemUi::setIdleTimerDisabled(true);
+}
+
+void BaseViewController::viewWillDisappear(bool animated)
+{
+    ViewController::viewWillDisappear(animated);
+    if (ScreenMetrics::systemVersion() < 9.0 && navigationController())
+        navigationController()->setDelegate(nullptr);
+}
+
+std::unique_ptr<AnimatedTransitioning> BaseViewController::animationControllerForOperation(NavigationController *,
+                                                                                           NavigationOperation operation,
+                                                                                           ViewController *,
+                                                                                           ViewController *)
+{
+    return std::make_unique<CustomNavControllerTransitionAnimator>(operation);
+}
+
+void BaseViewController::back(QObject *)
+{
+    if (navigationController())
+        navigationController()->popViewControllerAnimated(true);
+}
+
+void BaseViewController::pushFromPoint(std::unique_ptr<ViewController> screen, const QPointF &point)
+{
+    NavigationController *navigation = navigationController();
+    if (!navigation || !screen)
+        return;
+    m_hitPointForAnimateTransition = point;
+    navigation->setDelegate(this);
+    navigation->pushViewController(std::move(screen), true);
+}

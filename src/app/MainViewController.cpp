@@ -1,0 +1,167 @@
+#include "MainViewController.h"
+
+#include "ActivityIndicatorView.h"
+#include "AppCommon.h"
+#include "AssetImages.h"
+#include "BlockButton.h"
+#include "CategoryController.h"
+#include "CategoryView.h"
+#include "Fonts.h"
+#include "GradientBackground.h"
+#include "Label.h"
+#include "ScreenFactory.h"
+#include "ScreenMetrics.h"
+#include "ScrollView.h"
+#include "ViewSupport.h"
+#include "ZQImageUtil.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+
+MainViewController::MainViewController(QObject *parent) : BaseViewController(parent) {}
+
+void MainViewController::viewDidLoad()
+{
+    BaseViewController::viewDidLoad();
+    ViewSupport::setUserInteractionEnabled(view(), true);
+    buildToolBar();
+    buildGrid();
+}
+
+void MainViewController::buildToolBar()
+{
+    ZQToolBarView *bar = toolBar();
+    bar->setTitle(tr("Categorized Phrases"));
+    Label *title = bar->titleLabel();
+    title->setFont(Fonts::font(QStringLiteral("MarkerFelt-Thin"), title->font().pixelSize()));
+
+    auto *settings = new BlockButton(QRectF(), [this](BlockButton *button) { openSettings(button); });
+    settings->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("settings"))));
+    bar->setLeftBtn(settings);
+
+    auto *quiz = new BlockButton(QRectF(), [this](BlockButton *button) { openQuizz(button); });
+    quiz->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("quizzes"))));
+    m_quizBtn = quiz;
+    bar->setRightBtn(quiz);
+
+    view()->setBackgroundColor(QColor(88, 88, 88));
+}
+
+void MainViewController::buildGrid()
+{
+    View *root = view();
+    const qreal width = root->bounds().width();
+    const qreal margin = width / 18.0;
+    setCellMargin(margin);
+    m_cellWidth = m_cellHeight = (width - 3 * margin) / 2.0;
+
+    const QRectF barFrame = toolBar()->frame();
+    const qreal top = barFrame.y() + barFrame.height();
+    m_bodyView = new ScrollView(QRectF(0, top, width, ScreenMetrics::usableHeight() - top), root);
+
+    const QList<CategoryInfoPtr> &categories = AppCommon::getCategoryInfoList();
+    for (int i = 0; i < categories.size(); ++i) {
+        auto *tile = new CategoryView(m_bodyView->contentView());
+        ViewSupport::setTag(tile, i);
+        tile->setVcDelegate(this);
+        const int row = i / 2;
+        const int column = i % 2;
+        tile->setFrame(QRectF(margin + column * (m_cellWidth + margin), (row + 1) * margin + row * m_cellHeight,
+                              m_cellWidth, m_cellHeight));
+        tile->setup(categories.at(i));
+        m_tiles << tile;
+    }
+    // Half a row per tile, unrounded: 4 tiles give 2.5 rows of space.
+    m_bodyView->setContentSize(QSizeF(width, (categories.size() + 1) / 2.0 * (m_cellHeight + margin)));
+
+    root->setBackgroundColor(GradientBackground::barBlue());
+    GradientBackground::setGradientBackground(m_bodyView, GradientBackground::barBlue(),
+                                              GradientBackground::bandGreen(), m_bodyView->bounds());
+    m_bodyView->setShowsVerticalScrollIndicator(false);
+    m_bodyView->setBounces(false);
+
+    m_activityView = new ActivityIndicatorView(ActivityIndicatorView::Style::WhiteLarge, root);
+    const QPointF centre = root->bounds().center();
+    m_activityView->setFrame(QRectF(centre.x() - 25, centre.y() - 25, 50, 50));
+    m_activityViewCenter = centre;
+    m_activityView->raise();
+}
+
+void MainViewController::viewWillAppear(bool animated)
+{
+    stopSpinner();
+    BaseViewController::viewWillAppear(animated);
+}
+
+void MainViewController::viewWillDisappear(bool animated)
+{
+    stopSpinner();
+    BaseViewController::viewWillDisappear(animated);
+}
+
+void MainViewController::stopSpinner()
+{
+    if (m_activityView && m_activityView->isAnimating())
+        m_activityView->stopAnimating();
+}
+
+void MainViewController::startLoading()
+{
+    if (!m_activityView)
+        return;
+    if (m_activityViewCenter)
+        ViewSupport::setCenter(m_activityView, *m_activityViewCenter);
+    m_activityView->startAnimating();
+}
+
+QPointF MainViewController::buttonBarCenter(QObject *sender)
+{
+    auto *button = qobject_cast<QWidget *>(sender);
+    QWidget *bar = button ? button->parentWidget() : nullptr;
+    return bar ? ViewSupport::centerInWindow(bar) : QPointF();
+}
+
+void MainViewController::openSettings(QObject *sender)
+{
+    std::unique_ptr<BaseViewController> screen = ScreenFactory::makeSettings();
+    if (!screen)
+        return;
+    pushFromPoint(std::move(screen), buttonBarCenter(sender));
+}
+
+void MainViewController::openQuizz(QObject *sender)
+{
+    std::unique_ptr<BaseViewController> screen = ScreenFactory::makeQuizOutline(nullptr);
+    if (!screen)
+        return;
+    pushFromPoint(std::move(screen), buttonBarCenter(sender));
+}
+
+void MainViewController::openCategory(CategoryView *tile)
+{
+    if (!tile || !tile->categoryInfo())
+        return;
+    const QPointF point = ViewSupport::centerInWindow(tile);
+    m_activityViewCenter = point;
+    // The short-lived thread only posts to the application object: the screen may be gone
+    // by the time it runs, which the guard, read on the main thread, tells.
+    QPointer<MainViewController> guard(this);
+    QThread *loading = QThread::create([guard]() {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard]() {
+                if (guard)
+                    guard->startLoading();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+    loading->start();
+
+    auto screen = std::make_unique<CategoryController>();
+    screen->setCategoryInfo(tile->categoryInfo());
+    screen->setPhraseInfoList(AppCommon::getPhraseInfoList(tile->categoryInfo()->id));
+    pushFromPoint(std::move(screen), point);
+    stopSpinner();
+}

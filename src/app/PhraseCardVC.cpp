@@ -1,0 +1,422 @@
+#include "PhraseCardVC.h"
+
+#include "AlertView.h"
+#include "AppCommon.h"
+#include "AppCommonAudio.h"
+#include "AssetImages.h"
+#include "AudioPlayer.h"
+#include "AudioRecorder.h"
+#include "AudioSession.h"
+#include "Button.h"
+#include "CategoryController.h"
+#include "Fonts.h"
+#include "GradientBackground.h"
+#include "Label.h"
+#include "RatingPrompt.h"
+#include "ScreenMetrics.h"
+#include "ScrollView.h"
+#include "SpectrumCompView.h"
+#include "View.h"
+#include "ViewSupport.h"
+#include "WordWriteView.h"
+#include "ZQAudioRecorder.h"
+#include "ZQImageUtil.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+// 1 January 2001 00:00 UTC, the reference date of the rating rule, in Unix seconds.
+constexpr qint64 kReferenceDateUnixSeconds = 978307200;
+
+std::function<qint64()> &secondsSource()
+{
+    static std::function<qint64()> source;
+    return source;
+}
+
+std::function<bool()> &settingsOpener()
+{
+    static std::function<bool()> opener;
+    return opener;
+}
+
+qint64 secondsSinceReferenceDate()
+{
+    if (secondsSource())
+        return secondsSource()();
+    return QDateTime::currentSecsSinceEpoch() - kReferenceDateUnixSeconds;
+}
+
+bool openSoundInputSettings()
+{
+    // The desktop's nearest thing to the program's microphone settings: the input-devices
+    // page of the PulseAudio volume control.
+    return QProcess::startDetached(QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")});
+}
+}
+
+PhraseCardVC::PhraseCardVC(QObject *parent) : BaseViewController(parent) {}
+
+PhraseCardVC::~PhraseCardVC()
+{
+    if (m_audioRecorder)
+        m_audioRecorder->stopPushed();
+}
+
+void PhraseCardVC::viewDidLoad()
+{
+    BaseViewController::viewDidLoad();
+    ViewSupport::setUserInteractionEnabled(view(), true);
+    buildCard();
+    showPhrase(m_phraseInfo);
+}
+
+void PhraseCardVC::viewDidDisappear(bool animated)
+{
+    if (m_audioRecorder)
+        m_audioRecorder->stopPushed();
+    m_pressRecordingPath.clear();
+    BaseViewController::viewDidDisappear(animated);
+}
+
+QList<PhraseInfoPtr> PhraseCardVC::categoryPhrases() const
+{
+    return m_categoryInfo && m_categoryInfo->phraseInfoList ? *m_categoryInfo->phraseInfoList : QList<PhraseInfoPtr>();
+}
+
+int PhraseCardVC::lastIndex() const
+{
+    const QList<PhraseInfoPtr> phrases = categoryPhrases();
+    if (phrases.isEmpty())
+        return m_phraseInfo ? m_phraseInfo->indexInCategory : 0;  // nowhere to step to
+    return int(phrases.size()) - 1;
+}
+
+void PhraseCardVC::setButtonImage(Button *button, const QString &name, QString *stored)
+{
+    button->setImage(ZQImageUtil::adjustImage(AssetImages::image(name)));
+    if (stored)
+        *stored = name;
+}
+
+void PhraseCardVC::buildCard()
+{
+    View *root = view();
+    const qreal W = root->bounds().width();
+
+    // 1. The recorder, with this screen as its delegate.
+    if (!m_audioRecorder) {
+        m_audioRecorder = std::make_unique<ZQAudioRecorder>();
+        m_audioRecorder->setRecorderDelegate(this);
+    }
+
+    // 2. The phrase's category, when the opener did not give it.
+    if (!m_categoryInfo && m_phraseInfo && m_phraseInfo->categoryId) {
+        for (const CategoryInfoPtr &category : AppCommon::getCategoryInfoList()) {
+            if (category->id == *m_phraseInfo->categoryId) {
+                m_categoryInfo = category;
+                break;
+            }
+        }
+    }
+
+    // 3. Tool bar and background.
+    ZQToolBarView *bar = toolBar();
+    bar->setTitle(QString());
+    Label *title = bar->titleLabel();
+    title->setFont(Fonts::font(QStringLiteral("MarkerFelt-Thin"), title->font().pixelSize()));
+    bar->setLeftBtn();
+    bar->setRightBtn();
+    root->setBackgroundColor(QColor(88, 88, 88));
+
+    // 4. Content view between the bar and the usable height.
+    const qreal top = bar->frame().bottom();
+    const qreal contentHeight = ScreenMetrics::usableHeight() - top;
+    m_contentView = new View(QRectF(0, top, W, contentHeight), root);
+    GradientBackground::setGradientBackground(m_contentView, GradientBackground::barBlue(),
+                                              GradientBackground::bandGreen(), m_contentView->bounds());
+    m_contentView->show();
+
+    // 5. Metrics.
+    const qreal m = W / 20.0;
+    setCellMargin(m);
+    const qreal P = W - 2 * m;
+    const qreal s = P / 5.0;
+    const qreal b = 0.6 * s;
+
+    // 6. The button panel: play, microphone, write, look, centred at s, 2s, 3s, 4s.
+    m_buttonPanel = new View(QRectF(m, contentHeight - b - m, P, b), m_contentView);
+    m_buttonPanel->show();
+    auto makeButton = [&](int slot, const QString &image) {
+        auto *button = new Button(QRectF(slot * s - b / 2, 0, b, b), m_buttonPanel);
+        setButtonImage(button, image, nullptr);
+        button->show();
+        return button;
+    };
+    m_playBtn = makeButton(1, QStringLiteral("btn-play"));
+    m_microphoneBtn = makeButton(2, QStringLiteral("btn-microphone"));
+    m_writeBtn = makeButton(3, QStringLiteral("btn-write"));
+    m_lookBtn = makeButton(4, QStringLiteral("btn-look"));
+    m_lookImageName = QStringLiteral("btn-look");
+    connect(m_playBtn, &Button::touchUpInside, this, [this](Button *button) { playAction(button); });
+    connect(m_microphoneBtn, &Button::touchDown, this, [this](Button *button) { beginRecordAction(button); });
+    connect(m_microphoneBtn, &Button::touchUpInside, this, [this](Button *button) { endRecordAction(button); });
+    connect(m_microphoneBtn, &Button::touchUpOutside, this, [this](Button *button) { cancelRecordAction(button); });
+    connect(m_microphoneBtn, &Button::touchCancel, this, [this](Button *button) { cancelRecordAction(button); });
+    connect(m_writeBtn, &Button::touchUpInside, this, [this](Button *button) { writeAction(button); });
+    connect(m_lookBtn, &Button::touchUpInside, this, [this](Button *button) { showAction(button); });
+
+    // 7. Previous and next above the panel.
+    const qreal panelTop = m_buttonPanel->frame().y();
+    const qreal centreY = panelTop - m - b;
+    const int index = m_phraseInfo ? m_phraseInfo->indexInCategory : 0;
+    m_lastItemBtn = new Button(QRectF(m + P / 3 - b / 2, centreY - b / 2, b, b), m_contentView);
+    m_nextItemBtn = new Button(QRectF(m + 2 * P / 3 - b / 2, centreY - b / 2, b, b), m_contentView);
+    const bool atFirst = index <= 0;
+    setButtonImage(m_lastItemBtn, atFirst ? QStringLiteral("btn-last2") : QStringLiteral("btn-last"),
+                   &m_lastItemImageName);
+    m_lastItemBtn->setEnabled(!atFirst);
+    const bool atLast = index >= lastIndex();
+    setButtonImage(m_nextItemBtn, atLast ? QStringLiteral("btn-next2") : QStringLiteral("btn-next"),
+                   &m_nextItemImageName);
+    m_nextItemBtn->setEnabled(!atLast);
+    connect(m_lastItemBtn, &Button::touchUpInside, this, [this](Button *button) { lastItemAction(button); });
+    connect(m_nextItemBtn, &Button::touchUpInside, this, [this](Button *button) { nextItemAction(button); });
+    m_lastItemBtn->show();
+    m_nextItemBtn->show();
+
+    // 8. The two labels.
+    const qreal L = (m_lastItemBtn->frame().y() - 2 * m - m / 4) / 2;
+    auto makeLabel = [&](qreal y, const QColor &textColor) {
+        auto *label = new Label(QRectF(m, y, P, L), m_contentView);
+        label->setTextAlignment(Qt::AlignHCenter);
+        label->setNumberOfLines(0);
+        label->setFont(Fonts::systemFont(0.12 * L));
+        label->setAdjustsFontSizeToFitWidth(true);
+        label->setCornerRadius(8);
+        label->setClipsToBounds(true);
+        label->setBackgroundColor(QColor(25, 44, 66, int(0.8 * 255)));
+        label->setTextColor(textColor);
+        label->show();
+        return label;
+    };
+    m_phraseLbl = makeLabel(m, QColor(254, 249, 248));
+    m_translationLbl = makeLabel(m + L + m / 4, QColor(152, 152, 152));
+
+    // 9. No translation when the learner's language is the content language.
+    if (AppCommon::currentLanguage() == QLatin1String(AppCommon::contentLanguageCode))
+        m_translationLbl->hide();
+}
+
+void PhraseCardVC::showPhrase(const PhraseInfoPtr &phrase)
+{
+    if (!phrase)
+        return;
+    CategoryController::setCurrPhraseIndex(phrase->indexInCategory);
+    m_phraseInfo = phrase;
+    m_phraseLbl->setText(phrase->foreignText());
+    m_translationLbl->setText(phrase->translationText());
+    m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*phrase)), 0);
+    AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
+}
+
+void PhraseCardVC::playAction(QObject *)
+{
+    if (!m_phraseInfo)
+        return;
+    m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*m_phraseInfo)), 0);
+    AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
+}
+
+void PhraseCardVC::lastItemAction(QObject *)
+{
+    if (!m_phraseInfo)
+        return;
+    const QList<PhraseInfoPtr> phrases = categoryPhrases();
+    const int i = m_phraseInfo->indexInCategory;
+    if (i >= 1 && i - 1 < phrases.size())
+        showPhrase(phrases.at(i - 1));
+    const int index = m_phraseInfo->indexInCategory;
+    if (index < 1) {
+        setButtonImage(m_lastItemBtn, QStringLiteral("btn-last2"), &m_lastItemImageName);
+        m_lastItemBtn->setEnabled(false);
+    } else {
+        setButtonImage(m_lastItemBtn, QStringLiteral("btn-last"), &m_lastItemImageName);
+    }
+    if (index < lastIndex()) {
+        setButtonImage(m_nextItemBtn, QStringLiteral("btn-next"), &m_nextItemImageName);
+        m_nextItemBtn->setEnabled(true);
+    }
+}
+
+void PhraseCardVC::nextItemAction(QObject *)
+{
+    if (!m_phraseInfo)
+        return;
+    const QList<PhraseInfoPtr> phrases = categoryPhrases();
+    const int i = m_phraseInfo->indexInCategory;
+    if (i < lastIndex() && i + 1 < phrases.size())
+        showPhrase(phrases.at(i + 1));
+    const int index = m_phraseInfo->indexInCategory;
+    if (index >= lastIndex()) {
+        setButtonImage(m_nextItemBtn, QStringLiteral("btn-next2"), &m_nextItemImageName);
+        m_nextItemBtn->setEnabled(false);
+    } else {
+        setButtonImage(m_nextItemBtn, QStringLiteral("btn-next"), &m_nextItemImageName);
+    }
+    if (index >= 1) {
+        setButtonImage(m_lastItemBtn, QStringLiteral("btn-last"), &m_lastItemImageName);
+        m_lastItemBtn->setEnabled(true);
+    }
+}
+
+void PhraseCardVC::showAction(QObject *sender)
+{
+    const bool hide = !m_phraseLbl->isHidden();
+    m_phraseLbl->setVisible(!hide);
+    auto *button = qobject_cast<Button *>(sender);
+    if (!button)
+        button = m_lookBtn;
+    setButtonImage(button, hide ? QStringLiteral("btn-no-look") : QStringLiteral("btn-look"),
+                   button == m_lookBtn ? &m_lookImageName : nullptr);
+}
+
+void PhraseCardVC::writeAction(QObject *)
+{
+    View *root = view();
+    const qreal W = root->bounds().width();
+    const qreal H = root->bounds().height();
+    const qreal width = 0.9 * W;
+    auto *panel = new WordWriteView(QRectF((W - width) / 2, (H - 0.5 * H) / 2, width, 0.5 * H), root);
+    panel->show();
+    panel->showWordWrite(m_phraseInfo);
+    panel->setFrame(QRectF((W - width) / 2, 68, width, panel->bodyView()->frame().height() + panel->headH()));
+    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    panel->raise();
+    m_wordWriteView = panel;
+}
+
+void PhraseCardVC::beginRecordAction(QObject *)
+{
+    m_pressRecordingPath.clear();
+    if (m_audioPlayer)
+        m_audioPlayer->stop();
+    if (AudioSession::sharedInstance().recordPermission() == AudioSession::RecordPermission::Denied) {
+        presentMicrophoneAlert();
+        return;
+    }
+    if (!m_phraseInfo || !m_audioRecorder)
+        return;
+    const QString folder = AppCommon::recordFolderPath();
+    m_myVoicePath = folder + m_phraseInfo->id + QStringLiteral(".caf");
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);  // a failure shows as a recording that does not start
+    m_audioRecorder->recordPushed(m_myVoicePath);
+    AudioRecorder *recorder = m_audioRecorder->recorder();
+    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath)
+        m_pressRecordingPath = m_myVoicePath;
+}
+
+void PhraseCardVC::endRecordAction(QObject *)
+{
+    // Compare only what this press recorded for the phrase shown, and only when it lasted
+    // long enough to hold speech: anything else would score an older recording, or one of
+    // another phrase, as this one.
+    AudioRecorder *recorder = m_audioRecorder ? m_audioRecorder->recorder() : nullptr;
+    const QString expected = m_phraseInfo ? AppCommon::recordFolderPath() + m_phraseInfo->id + QStringLiteral(".caf")
+                                          : QString();
+    const bool recorded = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
+        && recorder->isRecording() && recorder->path() == expected
+        && recorder->currentTime() >= minimumRecordingSeconds;
+    m_pressRecordingPath.clear();
+    if (m_audioRecorder)
+        m_audioRecorder->stopPushed();
+    if (!recorded || !QFileInfo::exists(expected))
+        return;
+
+    View *root = view();
+    const qreal W = root->bounds().width();
+    const qreal H = root->bounds().height();
+    const qreal width = 0.9 * W;
+    auto *panel = new SpectrumCompView(QRectF((W - width) / 2, (H - 0.8 * H) / 2, width, 0.8 * H), root);
+    panel->show();
+    m_spectrumCompView = panel;
+    panel->setPhraseInfos(categoryPhrases());
+    panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
+    const qreal height = panel->bodyView()->frame().height() + panel->headH();
+    panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
+    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    panel->raise();
+    AppCommon::increaseUserInfoCount(QStringLiteral("kReadCount"));
+    if (Label *score = panel->testedWordScoreLbl())
+        score->hide();
+}
+
+void PhraseCardVC::cancelRecordAction(QObject *)
+{
+    m_pressRecordingPath.clear();
+    if (m_audioRecorder)
+        m_audioRecorder->stopPushed();
+}
+
+void PhraseCardVC::presentMicrophoneAlert()
+{
+    AlertView *alert = AlertView::alert(QString(), tr("Microphone Access Denied"), tr("Cancel"), {tr("Open Settings")});
+    connect(alert, &AlertView::clicked, alert, [](int index) {
+        if (index != 1)
+            return;
+        if (settingsOpener())
+            settingsOpener()();
+        else
+            openSoundInputSettings();
+    });
+    alert->show(view()->window());
+}
+
+void PhraseCardVC::back(QObject *sender)
+{
+    if (m_audioPlayer)
+        m_audioPlayer->stop();
+    BaseViewController::back(sender);
+    giveRatingReminderChance();
+}
+
+PhraseCardVC::RatingChance PhraseCardVC::ratingChanceAt(qint64 t)
+{
+    if (t % 3 == 0)
+        return RatingChance::PromptIfCriteriaMet;
+    if (t >= 0 && t % 4 == 1)
+        return RatingChance::PromptNow;
+    return RatingChance::None;
+}
+
+void PhraseCardVC::giveRatingReminderChance()
+{
+    RatingPrompt &prompt = RatingPrompt::instance();
+    if (prompt.ratedAnyVersion())
+        return;
+    switch (ratingChanceAt(secondsSinceReferenceDate())) {
+    case RatingChance::PromptIfCriteriaMet:
+        prompt.promptIfCriteriaMet();
+        break;
+    case RatingChance::PromptNow:
+        prompt.promptForRating();
+        break;
+    case RatingChance::None:
+        break;
+    }
+}
+
+void PhraseCardVC::setSecondsSinceReferenceDateSource(std::function<qint64()> source)
+{
+    secondsSource() = std::move(source);
+}
+
+void PhraseCardVC::setSettingsOpener(std::function<bool()> opener)
+{
+    settingsOpener() = std::move(opener);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "BaseViewController.h"
+#include "CategoryInfo.h"
+#include "PhraseInfo.h"
+#include "SpectrumCompView.h"
+#include "WordWriteView.h"
+#include "ZQRecorderDelegate.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class AudioPlayer;
+class Button;
+class Label;
+class View;
+class ZQAudioRecorder;
+
+// The study card of one phrase: the foreign text over its translation, the phrase's voice
+// (played once on every show and on the play button), previous / next within the category
+// (never wrapping), hiding the foreign text, the writing panel, and hold-to-record: the
+// microphone button records while held into recordFolderPath + phrase id + ".caf" and, on
+// release, opens the comparison panel of the phrase's voice against that recording (its
+// score label hidden). Every show and play counts one "kListenCount", every compared
+// recording one "kReadCount". It writes CategoryController's shared currPhraseIndex.
+//
+// It is its recorder's delegate (ZQRecorderDelegate) and implements none of the callbacks.
+// back stops the voice, pops the screen and then gives the store-rating reminder its
+// chance: unless a version was rated, with t = whole seconds since 1 January 2001, t
+// divisible by 3 prompts if the reminder's criteria hold, else t >= 0 with t mod 4 = 1
+// prompts at once.
+//
+// Thread: main thread; the comparison panel blocks it while it scores.
+// Failure: nothing is shown to the learner when recording fails. A missing voice file
+// leaves the card silent (the listen still counts). Denied microphone access shows the
+// "Microphone Access Denied" alert and records nothing. A release that follows no recording
+// of the current phrase (access denied, the recorder failed, another phrase's recording),
+// or a recording shorter than minimumRecordingSeconds, opens no panel and counts no
+// reading, so a stale or foreign recording is never scored. A release outside the button
+// stops the recording without comparing.
+class PhraseCardVC : public BaseViewController, public ZQRecorderDelegate
+{
+    Q_OBJECT
+public:
+    // Shortest recording the card compares: ten 10-ms frames of the recogniser.
+    static constexpr double minimumRecordingSeconds = 0.1;
+
+    enum class RatingChance { None, PromptIfCriteriaMet, PromptNow };
+
+    explicit PhraseCardVC(QObject *parent = nullptr);
+    ~PhraseCardVC() override;
+
+    PhraseInfoPtr phraseInfo() const { return m_phraseInfo; }
+    void setPhraseInfo(const PhraseInfoPtr &phrase) { m_phraseInfo = phrase; }
+    CategoryInfoPtr categoryInfo() const { return m_categoryInfo; }
+    void setCategoryInfo(const CategoryInfoPtr &category) { m_categoryInfo = category; }
+    AudioPlayer *audioPlayer() const { return m_audioPlayer.get(); }
+    Label *phraseLbl() const { return m_phraseLbl; }
+    Label *translationLbl() const { return m_translationLbl; }
+    Button *lastItemBtn() const { return m_lastItemBtn; }
+    Button *nextItemBtn() const { return m_nextItemBtn; }
+    Button *playBtn() const { return m_playBtn; }
+    Button *microphoneBtn() const { return m_microphoneBtn; }
+    Button *writeBtn() const { return m_writeBtn; }
+    Button *lookBtn() const { return m_lookBtn; }
+    View *contentView() const { return m_contentView; }
+    View *buttonPanel() const { return m_buttonPanel; }
+    ZQAudioRecorder *audioRecorder() const { return m_audioRecorder.get(); }
+    QString myVoicePath() const { return m_myVoicePath; }
+    // The open panels (null once closed).
+    WordWriteView *wordWriteView() const { return m_wordWriteView; }
+    SpectrumCompView *spectrumCompView() const { return m_spectrumCompView; }
+    // The image name each of these buttons shows ("btn-last2", "btn-no-look", ...).
+    QString lastItemImageName() const { return m_lastItemImageName; }
+    QString nextItemImageName() const { return m_nextItemImageName; }
+    QString lookImageName() const { return m_lookImageName; }
+
+    void viewDidLoad() override;
+    void viewDidDisappear(bool animated) override;
+    void back(QObject *sender) override;
+
+    void playAction(QObject *sender);
+    void lastItemAction(QObject *sender);
+    void nextItemAction(QObject *sender);
+    void writeAction(QObject *sender);
+    void beginRecordAction(QObject *sender);
+    void endRecordAction(QObject *sender);
+    void showAction(QObject *sender);
+    // Touch up outside or cancelled: the recording stops and is not compared.
+    void cancelRecordAction(QObject *sender);
+
+    // The reminder's decision for t seconds since 1 January 2001 (no version rated).
+    static RatingChance ratingChanceAt(qint64 secondsSinceReferenceDate);
+    // The clock of the rating rule (tests); an empty function restores the system clock.
+    static void setSecondsSinceReferenceDateSource(std::function<qint64()> source);
+    // What "Open Settings" of the access alert runs (tests); empty restores the default,
+    // which starts the desktop's sound input settings (pavucontrol) when installed.
+    static void setSettingsOpener(std::function<bool()> opener);
+
+private:
+    void buildCard();
+    void showPhrase(const PhraseInfoPtr &phrase);
+    QList<PhraseInfoPtr> categoryPhrases() const;
+    int lastIndex() const;
+    void setButtonImage(Button *button, const QString &name, QString *stored);
+    void giveRatingReminderChance();
+    void presentMicrophoneAlert();
+
+    PhraseInfoPtr m_phraseInfo;
+    CategoryInfoPtr m_categoryInfo;
+    std::unique_ptr<AudioPlayer> m_audioPlayer;
+    Label *m_phraseLbl = nullptr;
+    Label *m_translationLbl = nullptr;
+    Button *m_lastItemBtn = nullptr;
+    Button *m_nextItemBtn = nullptr;
+    std::unique_ptr<ZQAudioRecorder> m_audioRecorder;
+    QString m_myVoicePath;
+
+    View *m_contentView = nullptr;
+    View *m_buttonPanel = nullptr;
+    Button *m_playBtn = nullptr;
+    Button *m_microphoneBtn = nullptr;
+    Button *m_writeBtn = nullptr;
+    Button *m_lookBtn = nullptr;
+    QString m_lastItemImageName;
+    QString m_nextItemImageName;
+    QString m_lookImageName;
+    QPointer<WordWriteView> m_wordWriteView;
+    QPointer<SpectrumCompView> m_spectrumCompView;
+    // The path this press of the microphone button records into (empty when none started).
+    QString m_pressRecordingPath;
+};

@@ -1,0 +1,212 @@
+#include "PhrasebookApplication.h"
+
+#include "AlertView.h"
+#include "AppCommon.h"
+#include "AppDelegate.h"
+#include "AudioSession.h"
+#include "CategoryController.h"
+#include "CommandLine.h"
+#include "DeviceProfile.h"
+#include "Fonts.h"
+#include "Localization.h"
+#include "FileAudioInput.h"
+#include "NavigationController.h"
+#include "PhraseCardVC.h"
+#include "ResourceLocator.h"
+#include "ScreenTour.h"
+#include "View.h"
+#include "Window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+QtMessageHandler &previousHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+// Font fallback asks every family of a font's list whether it shapes a complex script
+// (Devanagari, Thai, Arabic) and warns for each that does not, although a later family of
+// the list does. Those warnings carry no information for the learner: drop them.
+void filterMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.trimmed().startsWith(QLatin1String("OpenType support missing for")))
+        return;
+    if (QtMessageHandler previous = previousHandler())
+        previous(type, context, message);
+}
+
+bool isHeadless()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")
+        || platform == QLatin1String("minimalegl");
+}
+
+// Waits for the first paint of `target`, then runs `action` once the event loop is idle
+// again (or after two seconds, on a platform that never paints).
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *target, std::function<void()> action) : m_action(std::move(action))
+    {
+        target->installEventFilter(this);
+        QTimer::singleShot(2000, this, [this]() { fire(); });
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this]() { fire(); });
+        return false;
+    }
+
+private:
+    void fire()
+    {
+        if (m_fired)
+            return;
+        m_fired = true;
+        m_action();
+    }
+
+    std::function<void()> m_action;
+    bool m_fired = false;
+};
+
+QWidget *mainScreenView(Window *window)
+{
+    auto *navigation = qobject_cast<NavigationController *>(window->rootViewController());
+    if (navigation && navigation->topViewController())
+        return navigation->topViewController()->view();
+    return window;
+}
+
+int saveScreenshot(Window *window, const QString &path)
+{
+    QImage image(window->size(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1.0);
+    image.fill(Qt::black);
+    window->render(&image);
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "phrasebook: cannot write the screenshot %s\n", path.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+}
+
+namespace PhrasebookApplication {
+int run(int &argc, char **argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    previousHandler() = qInstallMessageHandler(filterMessages);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Phrasebook"));
+    QCoreApplication::setApplicationName(QStringLiteral("phrasebook"));
+#ifdef PHRASEBOOK_VERSION
+    QCoreApplication::setApplicationVersion(QStringLiteral(PHRASEBOOK_VERSION));
+#endif
+
+    const CommandLine options = CommandLine::parse(QCoreApplication::arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "phrasebook: %s\nTry 'phrasebook --help'.\n", options.error.toLocal8Bit().constData());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    Screen::setDevice(options.device);
+    if (!options.resourcesDirectory.isEmpty())
+        ResourceLocator::setCommandLineRoot(options.resourcesDirectory);
+    if (!options.language.isEmpty())
+        AppCommon::setLanguageOverride(options.language);
+    if (!options.microphoneFile.isEmpty()) {
+        // Checked now, so a file that cannot be decoded is a clear start-up error rather
+        // than a silent recording failure later.
+        std::vector<qint16> samples;
+        QString error;
+        if (!FileAudioInput::loadSamples(options.microphoneFile, &samples, &error)) {
+            std::fprintf(stderr, "phrasebook: --microphone: %s\nTry 'phrasebook --help'.\n",
+                         error.toLocal8Bit().constData());
+            return 2;
+        }
+        AudioSession::sharedInstance().setMicrophoneFile(options.microphoneFile);
+    }
+    CategoryController::setPhraseCardMaker([](const PhraseInfoPtr &phrase) -> std::unique_ptr<BaseViewController> {
+        auto card = std::make_unique<PhraseCardVC>();
+        card->setPhraseInfo(phrase);
+        return card;
+    });
+
+    const QString language = AppCommon::currentLanguage();
+    Localization::install(language);
+    Fonts::setLanguage(language);
+    Fonts::load();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/phrasebook.svg")));
+
+    AppDelegate delegate;
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &delegate, [&delegate](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended || state == Qt::ApplicationInactive)
+            delegate.applicationDidEnterBackground();
+    });
+
+    if (!delegate.applicationDidFinishLaunching()) {
+        const QString message = delegate.launchError();
+        std::fprintf(stderr, "phrasebook: the installed content is damaged: %s\n", message.toLocal8Bit().constData());
+        if (isHeadless() || !options.screenshotPath.isEmpty() || !options.tourDirectory.isEmpty()
+            || !delegate.window())
+            return 1;
+        Window *window = delegate.window();
+        window->show();
+        auto *alert = AlertView::alert(QCoreApplication::translate("PhrasebookApplication", "Phrasebook cannot start"),
+                                       QCoreApplication::translate("PhrasebookApplication",
+                                                                   "The installed content is damaged:")
+                                           + QLatin1Char('\n') + message,
+                                       QCoreApplication::translate("PhrasebookApplication", "OK"));
+        QObject::connect(alert, &AlertView::clicked, &app, []() { QCoreApplication::exit(1); });
+        QObject::connect(window, &QObject::destroyed, &app, []() { QCoreApplication::exit(1); });
+        alert->show(window);
+        app.exec();
+        return 1;
+    }
+
+    Window *window = delegate.window();
+    std::unique_ptr<FirstPaint> waiter;
+    std::unique_ptr<ScreenTour> tour;
+    int status = 0;
+    if (qEnvironmentVariable("PHRASEBOOK_LAUNCH_PROBE") == QLatin1String("1")) {
+        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [&sinceStart]() {
+            std::printf("first-paint %lld\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    } else if (!options.tourDirectory.isEmpty()) {
+        const QString folder = options.tourDirectory;
+        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [window, folder, &tour]() {
+            tour = std::make_unique<ScreenTour>(window, folder, [](int result) { QCoreApplication::exit(result); });
+            tour->start();
+        });
+    } else if (!options.screenshotPath.isEmpty()) {
+        const QString path = options.screenshotPath;
+        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [window, path, &status]() {
+            status = saveScreenshot(window, path);
+            QCoreApplication::exit(status);
+        });
+    }
+    return app.exec();
+}
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "DeviceProfile.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+// Small installed catalogues and a clean process state for the shell tests.
+namespace AppFixture {
+// Writes <root>/resources.bundle with `count` categories (ids 1..count), each with two
+// phrases and a cover of its own colour; returns the bundle path.
+QString writeBundle(const QString &root, int count);
+// One category folder: pkgInfo, encrypted phrasesInfo, cover.jpg.
+void writeCategory(const QString &bundle, int id, const QString &name, const QColor &cover);
+// Forgets the catalogue, the learner record, the rating prompt state, the chrome calls,
+// the screen metrics and the registered screens; selects `device`.
+void resetState(const QString &bundle, const DeviceProfile &device = DeviceProfile::defaultProfile());
+DeviceProfile profile(const QString &name);
+DeviceProfile customProfile(qreal width, qreal height);
+// Runs pending deferred deletions.
+void flushDeletes();
+}

@@ -1,0 +1,392 @@
+// The playlist player's state machine on a manual clock: play models, loops, the pause
+// before items, stop, pause and resume, speed changes, the shared player slot, and the
+// guards for empty lists and unplayable files.
+#include "AudioTestFixture.h"
+
+#include "AudioPlayer.h"
+#include "Button.h"
+#include "Label.h"
+#include "ViewSupport.h"
+#include "ZQListPlayerBoxView.h"
+#include "ZQPlayerBox.h"
+
+#include <QFile>
+
+#include <memory>
+
+namespace {
+// Logs every delegate call with the item it concerns and the clock time.
+class LoggingDelegate : public ZQPlayerBoxDelegate
+{
+public:
+    LoggingDelegate(const ManualMediaClock &clock, const QStringList &items) : m_clock(clock), m_items(items) {}
+
+    void play(AudioPlayer *player) override { log(QStringLiteral("play"), player); }
+    void stop(AudioPlayer *) override { log(QStringLiteral("stop"), nullptr); }
+    void audioPlayerDidFinishPlaying(AudioPlayer *player, bool successfully) override
+    {
+        log(successfully ? QStringLiteral("finish") : QStringLiteral("failed"), player);
+    }
+    void periodicTimeObserver(AudioPlayer *, float interval) override
+    {
+        ++ticks;
+        lastInterval = interval;
+    }
+
+    QStringList events;
+    int ticks = 0;
+    float lastInterval = 0;
+
+private:
+    void log(const QString &what, AudioPlayer *player)
+    {
+        QString entry = what;
+        if (player)
+            entry += QLatin1Char(' ') + QString::number(m_items.indexOf(player->path()));
+        entry += QStringLiteral(" @") + QString::number(double(m_clock.nowUs()) / 1e6, 'f', 2);
+        events.append(entry);
+    }
+    const ManualMediaClock &m_clock;
+    QStringList m_items;
+};
+
+QString imageOf(Button *button)
+{
+    return button ? button->property("imageName").toString() : QString();
+}
+
+class PlayerBoxTest : public AudioTestFixture
+{
+protected:
+    std::unique_ptr<ZQListPlayerBoxView> listBox(const QStringList &items, int loops = 1, int delay = 1)
+    {
+        auto box = std::make_unique<ZQListPlayerBoxView>(QRectF(0, 0, 320, 44));
+        box->setupPlayer(items, loops, delay);
+        return box;
+    }
+    void press(Button *button) { Q_EMIT button->touchUpInside(button); }
+};
+}
+
+TEST_F(PlayerBoxTest, SequentialListPlaysEachItemOnceAfterItsPauseAndRestartsFromTheTop)
+{
+    const QStringList items = voices(3);
+    auto box = listBox(items);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+
+    press(box->playButton());
+    EXPECT_EQ(box->playStatus(), 0);  // the pause before the first item
+    clock.advanceMs(999);
+    EXPECT_TRUE(delegate.events.isEmpty());
+    clock.advanceMs(6001);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "finish 0 @2.00", "stop @2.00", "play 1 @3.00",
+                                            "finish 1 @4.00", "stop @4.00", "play 2 @5.00", "finish 2 @6.00"}));
+    EXPECT_EQ(box->playStatus(), 0);
+    EXPECT_EQ(box->currItemIndex(), 2);
+    EXPECT_FALSE(box->nextButton()->isEnabled());
+    EXPECT_EQ(imageOf(box->nextButton()), "next_item2");
+    EXPECT_TRUE(box->lastButton()->isEnabled());
+    EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    EXPECT_GE(delegate.ticks, 25);  // about ten per second of sound
+    EXPECT_FLOAT_EQ(delegate.lastInterval, 0.1f);
+
+    // Pressing play on the last index of a finished run: the last item starts, and is at
+    // once replaced by item 0, each after its own pause.
+    clock.advanceMs(1000);
+    delegate.events.clear();
+    press(box->playButton());
+    clock.advanceMs(2100);
+    EXPECT_EQ(delegate.events, QStringList({"play 2 @9.00", "stop @9.00", "play 0 @10.00"}));
+    EXPECT_EQ(box->currItemIndex(), 0);
+    EXPECT_EQ(box->playStatus(), 1);
+}
+
+TEST_F(PlayerBoxTest, RepeatModelsReplayTheItemOrTheList)
+{
+    const QStringList items = voices(2);
+    auto box = listBox(items, 1, 0);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+
+    // Model 1: the same item again after every finish.
+    box->switchPlayModel(box->playModelSwitchButton());
+    EXPECT_EQ(box->playModel(), 1);
+    EXPECT_EQ(imageOf(box->playModelSwitchButton()), "replay_single");
+    box->play();
+    clock.advanceMs(3500);
+    EXPECT_EQ(delegate.events.filter(QStringLiteral("play")),
+              QStringList({"play 0 @0.00", "play 0 @1.00", "play 0 @2.00", "play 0 @3.00"}));
+
+    // Model 2: after the last item the list starts again at item 0.
+    box->switchPlayModel(box->playModelSwitchButton());
+    EXPECT_EQ(imageOf(box->playModelSwitchButton()), "replay_all");
+    delegate.events.clear();
+    clock.advanceMs(3000);  // item 0 ends at 4.0
+    EXPECT_EQ(delegate.events.filter(QStringLiteral("play")),
+              QStringList({"play 1 @4.00", "play 0 @5.00", "play 1 @6.00"}));
+    box->switchPlayModel(box->playModelSwitchButton());
+    EXPECT_EQ(box->playModel(), 0);
+    EXPECT_EQ(imageOf(box->playModelSwitchButton()), "replay_seq");
+    box->stopPlay();
+
+    // A single item: once in sequence, again and again when the list repeats.
+    const QStringList one = voices(1);
+    auto single = listBox(one, 1, 0);
+    LoggingDelegate singleDelegate(clock, one);
+    single->setDelegate(&singleDelegate);
+    single->play();
+    clock.advanceMs(5000);
+    EXPECT_EQ(singleDelegate.events.filter(QStringLiteral("play")).size(), 1);
+    EXPECT_EQ(single->playStatus(), 0);
+    single->setPlayModel(2);
+    single->play();
+    clock.advanceMs(4500);
+    EXPECT_EQ(singleDelegate.events.filter(QStringLiteral("play")).size(), 1 + 5);
+}
+
+TEST_F(PlayerBoxTest, ItemLoopsBelowTwoSoundOnceAndTwoSoundsThreeTimes)
+{
+    const QStringList items = voices(1);
+    auto box = listBox(items, 1, 0);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+    box->play();
+    clock.advanceMs(5000);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @0.00", "finish 0 @1.00"}));
+
+    delegate.events.clear();
+    box->setNumberOfItemLoops(2);
+    box->play();
+    clock.advanceMs(5000);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @5.00", "finish 0 @8.00"}));
+}
+
+TEST_F(PlayerBoxTest, StopPauseAndResume)
+{
+    const QStringList items = voices(3);
+    auto box = listBox(items, 1, 0);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+
+    box->playItem(1);
+    clock.advanceMs(400);
+    box->play(box->playButton());  // pause
+    EXPECT_EQ(box->playStatus(), 3);
+    EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    EXPECT_TRUE(box->stopButton()->isEnabled());  // unchanged from playing
+    EXPECT_FALSE(box->speedUpButton()->isEnabled());
+    const float rateBefore = box->playRate();
+    box->speedUp(box->speedUpButton());  // ignored while paused
+    EXPECT_FLOAT_EQ(box->playRate(), rateBefore);
+    clock.advanceMs(10000);
+    EXPECT_EQ(delegate.events, QStringList({"stop @0.00", "play 1 @0.00"}));
+    EXPECT_NEAR(ZQPlayerBox::sharedAudioPlayer()->currentTime(), 0.4, 0.02);
+
+    box->play(box->playButton());  // resume
+    EXPECT_EQ(box->playStatus(), 1);
+    EXPECT_EQ(imageOf(box->playButton()), "zq_pause");
+    clock.advanceMs(300);
+
+    // Stop: position and index back to 0, stopped state, one stop to the delegate.
+    delegate.events.clear();
+    box->stop(box->stopButton());
+    EXPECT_EQ(box->playStatus(), 2);
+    EXPECT_EQ(box->currItemIndex(), 0);
+    EXPECT_DOUBLE_EQ(ZQPlayerBox::sharedAudioPlayer()->currentTime(), 0.0);
+    EXPECT_FALSE(box->stopButton()->isEnabled());
+    EXPECT_EQ(imageOf(box->stopButton()), "zq_stop2");
+    box->stop(box->stopButton());  // already stopped: nothing
+    clock.advanceMs(3000);
+    EXPECT_EQ(delegate.events, QStringList({"stop @10.70"}));
+    box->speedDown(box->speedDownButton());  // ignored while stopped
+    EXPECT_FLOAT_EQ(box->playRate(), rateBefore);
+}
+
+TEST_F(PlayerBoxTest, SpeedChangesAreBoundedForThePlayerButNotForThePlayRate)
+{
+    const QStringList items = voices(2, 5.0);
+    auto box = listBox(items, 1, 0);
+    box->show();
+    box->play();
+    AudioPlayer *player = ZQPlayerBox::sharedAudioPlayer();
+    ASSERT_NE(player, nullptr);
+    Button *up = box->speedUpButton();
+    Label *hint = box->speedRemindLabel();
+    const QStringList expectedHints = {"1.2X", "1.4X", "1.6X", "1.8X", "2.0X", "2.0X", "2.0X"};
+    for (int press = 0; press < 7; ++press) {
+        box->speedUp(up);
+        EXPECT_EQ(hint->text(), expectedHints.at(press));
+        EXPECT_FALSE(hint->isHidden());
+    }
+    EXPECT_NEAR(box->playRate(), 2.4f, 1e-5);
+    EXPECT_FLOAT_EQ(player->rate(), 2.0f);
+
+    // The hint sits centred over the pressed button, its bottom 5 points above the top the
+    // centred label had; it hides again after 0.2 seconds.
+    const QRectF button = ViewSupport::frame(up);
+    const QRectF label = ViewSupport::frame(hint);
+    EXPECT_DOUBLE_EQ(label.center().x(), button.center().x());
+    EXPECT_DOUBLE_EQ(label.bottom(), button.center().y() - label.height() / 2.0 - 5.0);
+    clock.advanceMs(199);
+    EXPECT_FALSE(hint->isHidden());
+    clock.advanceMs(2);
+    EXPECT_TRUE(hint->isHidden());
+
+    // Speed down below the bound: the player stops at 0.2.
+    for (int press = 0; press < 14; ++press)
+        box->speedDown(box->speedDownButton());
+    EXPECT_NEAR(box->playRate(), -0.4f, 1e-5);
+    EXPECT_FLOAT_EQ(player->rate(), 0.2f);
+    EXPECT_EQ(hint->text(), "0.2X");
+
+    // The next item starts at the (bounded) play rate.
+    box->setPlayRate(1.2f);
+    box->playNextItem(box->nextButton());
+    EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 1.2f);
+}
+
+TEST_F(PlayerBoxTest, ARateChangeMidListCarriesOverToTheFollowingItems)
+{
+    const QStringList items = voices(2, 2.0);
+    auto box = listBox(items, 1, 0);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+    box->play();
+    clock.advanceMs(1000);
+    box->speedUp(box->speedUpButton());
+    box->speedUp(box->speedUpButton());
+    box->speedUp(box->speedUpButton());
+    box->speedUp(box->speedUpButton());
+    box->speedUp(box->speedUpButton());  // 2.0: the second second of item 0 takes 0.5 s
+    clock.advanceMs(3000);
+    const QStringList finishes = delegate.events.filter(QStringLiteral("finish"));
+    ASSERT_EQ(finishes.size(), 2);
+    EXPECT_NEAR(finishes.at(0).section(QLatin1Char('@'), 1).toDouble(), 1.5, 0.03);
+    EXPECT_NEAR(finishes.at(1).section(QLatin1Char('@'), 1).toDouble(), 2.5, 0.03);
+    EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 2.0f);
+}
+
+TEST_F(PlayerBoxTest, StartingAnItemInAnotherBoxSilencesThePreviousOne)
+{
+    const QStringList first = voices(2, 3.0);
+    const QStringList second = voices(1, 1.0);
+    auto a = listBox(first, 1, 0);
+    auto b = listBox(second, 1, 0);
+    LoggingDelegate delegateA(clock, first);
+    a->setDelegate(&delegateA);
+    a->play();
+    clock.advanceMs(500);
+    AudioPlayer *playerA = ZQPlayerBox::sharedAudioPlayer();
+    ASSERT_NE(playerA, nullptr);
+    EXPECT_EQ(playerA->path(), first.at(0));
+
+    b->play();
+    AudioPlayer *playerB = ZQPlayerBox::sharedAudioPlayer();
+    ASSERT_NE(playerB, nullptr);
+    EXPECT_EQ(playerB->path(), second.at(0));
+    EXPECT_TRUE(playerB->isPlaying());
+    clock.advanceMs(5000);
+    // A's sound was cut off without a word to A: no end event, state still playing.
+    EXPECT_EQ(delegateA.events, QStringList({"play 0 @0.00"}));
+    EXPECT_EQ(a->playStatus(), 1);
+    EXPECT_EQ(b->playStatus(), 0);
+}
+
+TEST_F(PlayerBoxTest, ActionsDuringThePauseFollowTheStartButStopCancelsIt)
+{
+    const QStringList items = voices(3, 2.0);
+    auto box = listBox(items, 1, 1);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+
+    // Next pressed during the pause before item 0: carried out once item 0 has started.
+    box->play(box->playButton());
+    clock.advanceMs(500);
+    box->playNextItem(box->nextButton());
+    EXPECT_EQ(box->currItemIndex(), 0);
+    clock.advanceMs(600);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "stop @1.00"}));
+    EXPECT_EQ(box->currItemIndex(), 1);
+    clock.advanceMs(1000);
+    EXPECT_EQ(delegate.events.last(), "play 1 @2.00");
+
+    // Stop during the pause before an item: nothing starts.
+    box->playNextItem(box->nextButton());
+    clock.advanceMs(300);
+    box->stopPlay();
+    EXPECT_FALSE(box->isStartPending());
+    clock.advanceMs(5000);
+    EXPECT_EQ(delegate.events.last(), "stop @2.40");
+    EXPECT_EQ(box->playStatus(), 2);
+    EXPECT_EQ(box->currItemIndex(), 0);
+
+    // Play from stopped, then stop again while its start is pending: still nothing starts.
+    box->play(box->playButton());
+    clock.advanceMs(500);
+    box->stopPlay();
+    clock.advanceMs(3000);
+    EXPECT_EQ(delegate.events.last(), "stop @2.40");
+    EXPECT_EQ(box->playStatus(), 2);
+}
+
+TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxIdle)
+{
+    ZQPlayerBox bare(QRectF(0, 0, 100, 40));
+    EXPECT_EQ(bare.currItemIndex(), -1);
+    EXPECT_FLOAT_EQ(bare.playRate(), 1.0f);
+    bare.play();  // no list at all
+    EXPECT_EQ(bare.playStatus(), 0);
+    bare.setupPlayer({});
+    bare.play();
+    bare.playItem(0);
+    bare.playNextItem();
+    clock.advanceMs(2000);
+    EXPECT_EQ(bare.playStatus(), 0);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer(), nullptr);
+
+    const QStringList items = voices(2);
+    auto box = listBox(items, 1, 0);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+    box->setCurrItemIndex(5);
+    box->play();
+    box->playItem(-1);
+    box->playItem(2);
+    EXPECT_EQ(box->playStatus(), 0);
+    EXPECT_TRUE(delegate.events.isEmpty());
+
+    // A missing voice: the box rests idle on that item, silent, without a start event.
+    QStringList withMissing = items;
+    withMissing.insert(1, folder + QStringLiteral("/missing.mp3"));
+    box->setupPlayer(withMissing, 1, 1);
+    box->play();
+    clock.advanceMs(5000);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @3.00", "finish 0 @4.00", "stop @4.00"}));
+    EXPECT_EQ(box->playStatus(), 0);
+    EXPECT_EQ(box->currItemIndex(), 1);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer(), nullptr);
+    EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    // The learner moves on by hand.
+    box->playNextItem(box->nextButton());
+    clock.advanceMs(1000);
+    EXPECT_EQ(delegate.events.last(), "play 1 @8.00");  // the third entry, items[1]
+}
+
+TEST_F(PlayerBoxTest, ProgressTicksShowTheTimeAndADestroyedDelegateIsNeverCalled)
+{
+    const QStringList items = voices(1, 3.0);
+    auto box = listBox(items, 1, 0);
+    auto timeLabel = std::make_unique<Label>(QRectF(0, 0, 40, 20));
+    box->setTimeLabel(timeLabel.get());
+    auto delegate = std::make_unique<LoggingDelegate>(clock, items);
+    box->setDelegate(delegate.get());
+    box->play();
+    clock.advanceMs(2050);
+    EXPECT_EQ(timeLabel->text(), "00:02");
+    EXPECT_EQ(delegate->ticks, 20);
+    delegate.reset();
+    EXPECT_EQ(box->delegate(), nullptr);
+    clock.advanceMs(2000);  // ticks and the end event reach no one
+    EXPECT_EQ(box->playStatus(), 0);
+}
