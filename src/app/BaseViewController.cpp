@@ -1,4 +1,9 @@
 #include "BaseViewController.h"
+#include <QThread>
+#include <QPointer>
+#include <QCoreApplication>
+#include "ViewSupport.h"
+#include "ActivityIndicatorView.h"
 
 #include "CustomNavControllerTransitionAnimator.h"
 #include "NavigationController.h"
@@ -63,4 +68,43 @@ void BaseViewController::pushFromPoint(std::unique_ptr<ViewController> screen, c
     m_hitPointForAnimateTransition = point;
     navigation->setDelegate(this);
     navigation->pushViewController(std::move(screen), true);
+}
+
+void BaseViewController::addActivityView(View *root)
+{
+    m_activityView = new ActivityIndicatorView(ActivityIndicatorView::Style::WhiteLarge, root);
+    const QPointF centre = root->bounds().center();
+    m_activityView->setFrame(QRectF(centre.x() - 25, centre.y() - 25, 50, 50));
+    m_activityView->raise();
+}
+
+void BaseViewController::startLoading()
+{
+    if (!m_activityView)
+        return;
+    if (m_activityViewCenter)
+        ViewSupport::setCenter(m_activityView, *m_activityViewCenter);
+    m_activityView->startAnimating();
+}
+
+void BaseViewController::startLoadingInBackground()
+{
+    QPointer<BaseViewController> guard(this);
+    QThread *loading = QThread::create([guard]() {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard]() {
+                if (guard)
+                    guard->startLoading();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+    loading->start();
+}
+
+void BaseViewController::stopSpinner()
+{
+    if (m_activityView && m_activityView->isAnimating())
+        m_activityView->stopAnimating();
 }

@@ -17,6 +17,8 @@
 // below the bar (top inset + 44) and ends at the usable height.
 //
 // Thread: main thread. Failure: none.
+class ActivityIndicatorView;
+
 class BaseViewController : public ViewController, public ToolBarDelegete, public NavigationControllerDelegate
 {
     Q_OBJECT
@@ -43,10 +45,28 @@ public:
     // Sets the transition point, becomes the navigation delegate and pushes, animated.
     void pushFromPoint(std::unique_ptr<ViewController> screen, const QPointF &point);
 
+    // The loading spinner shown while a screen opens another (main and category screens).
+    ActivityIndicatorView *activityView() const { return m_activityView; }
+    std::optional<QPointF> activityViewCenter() const { return m_activityViewCenter; }
+    // Main thread: centres the spinner on activityViewCenter and starts it.
+    void startLoading();
+    // Starts a short-lived thread that hands startLoading() back to the main thread. The
+    // thread only posts to the application object: the screen may be gone by the time it
+    // runs, which a guard, read on the main thread, tells.
+    void startLoadingInBackground();
+
+protected:
+    // A large white 50 x 50 spinner centred in `root`, on top of its views.
+    void addActivityView(View *root);
+    void setActivityViewCenter(std::optional<QPointF> centre) { m_activityViewCenter = centre; }
+    void stopSpinner();
+
 private:
     QPointer<ZQToolBarView> m_toolBar;
     QPointer<View> m_statusBand;
     QPointer<View> m_bottomBand;
     qreal m_cellMargin = 0;
     std::optional<QPointF> m_hitPointForAnimateTransition;
+    ActivityIndicatorView *m_activityView = nullptr;
+    std::optional<QPointF> m_activityViewCenter;
 };

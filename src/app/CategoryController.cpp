@@ -16,8 +16,6 @@
 #include "ZQImageUtil.h"
 #include "ZQListPlayerBoxView.h"
 
-#include <QCoreApplication>
-#include <QThread>
 
 #include <cstdio>
 
@@ -117,9 +115,7 @@ void CategoryController::buildScreen()
     m_wordCardListView->setShowsVerticalScrollIndicator(false);
     m_wordCardListView->setBounces(false);
 
-    m_activityView = new ActivityIndicatorView(ActivityIndicatorView::Style::WhiteLarge, root);
-    const QPointF centre = root->bounds().center();
-    m_activityView->setFrame(QRectF(centre.x() - 25, centre.y() - 25, 50, 50));
+    addActivityView(root);
 
     // 8. The list player.
     m_playerBoxView = new ZQListPlayerBoxView(QRectF(0, usable - m_playerBoxViewH, width, m_playerBoxViewH));
@@ -129,7 +125,7 @@ void CategoryController::buildScreen()
     m_playerBoxView->setPlayRate(float(speed > 0 ? speed : 1.0));
     root->addSubview(m_playerBoxView);
     m_playerBoxView->setBackgroundColor(GradientBackground::bandGreen());
-    m_activityView->raise();
+    activityView()->raise();
 }
 
 void CategoryController::viewWillAppear(bool animated)
@@ -183,39 +179,6 @@ void CategoryController::stopEverything()
     stopSpinner();
 }
 
-void CategoryController::stopSpinner()
-{
-    if (m_activityView && m_activityView->isAnimating())
-        m_activityView->stopAnimating();
-}
-
-void CategoryController::startLoading()
-{
-    if (!m_activityView)
-        return;
-    if (m_activityViewCenter)
-        ViewSupport::setCenter(m_activityView, *m_activityViewCenter);
-    m_activityView->startAnimating();
-}
-
-void CategoryController::startLoadingInBackground()
-{
-    // The short-lived thread only posts to the application object: the screen may be gone
-    // by the time it runs, which the guard, read on the main thread, tells.
-    QPointer<CategoryController> guard(this);
-    QThread *loading = QThread::create([guard]() {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard]() {
-                if (guard)
-                    guard->startLoading();
-            },
-            Qt::QueuedConnection);
-    });
-    connect(loading, &QThread::finished, loading, &QObject::deleteLater);
-    loading->start();
-}
-
 void CategoryController::openWordCard(PhraseInfoView *row)
 {
     if (!row || !row->phraseInfo())
@@ -227,7 +190,7 @@ void CategoryController::openWordCard(PhraseInfoView *row)
         return;
     }
     const QPointF point = ViewSupport::centerInWindow(row);
-    m_activityViewCenter = point;
+    setActivityViewCenter(point);
     startLoadingInBackground();
 
     stopEverything();

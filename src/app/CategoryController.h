@@ -56,8 +56,6 @@ public:
     qreal cellWidth() const { return m_cellWidth; }
     qreal cellHeight() const { return m_cellHeight; }
     ScrollView *wordCardListView() const { return m_wordCardListView; }
-    ActivityIndicatorView *activityView() const { return m_activityView; }
-    std::optional<QPointF> activityViewCenter() const { return m_activityViewCenter; }
     ZQListPlayerBoxView *playerBoxView() const { return m_playerBoxView; }
     qreal playerBoxViewH() const { return m_playerBoxViewH; }
     PhraseInfoView *currPlayItemView() const { return m_currPlayItemView; }
@@ -74,25 +72,17 @@ public:
 
     void openQuizz(QObject *sender);
     void openWordCard(PhraseInfoView *row);
-    // Starts the spinner at activityViewCenter (main thread); startLoadingInBackground()
-    // has a short-lived thread hand this to the main thread, as the screens do before a
-    // phrase opens.
-    void startLoading();
-    void startLoadingInBackground();
 
 private:
     void buildScreen();
     void markPlayingRow();
     void stopEverything();
-    void stopSpinner();
 
     CategoryInfoPtr m_categoryInfo;
     std::optional<QList<PhraseInfoPtr>> m_phraseInfoList;
     qreal m_cellWidth = 0;
     qreal m_cellHeight = 0;
     ScrollView *m_wordCardListView = nullptr;
-    ActivityIndicatorView *m_activityView = nullptr;
-    std::optional<QPointF> m_activityViewCenter;
     ZQListPlayerBoxView *m_playerBoxView = nullptr;
     qreal m_playerBoxViewH = 44;
     QPointer<PhraseInfoView> m_currPlayItemView;

@@ -15,9 +15,6 @@
 #include "ViewSupport.h"
 #include "ZQImageUtil.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QThread>
 
 MainViewController::MainViewController(QObject *parent) : BaseViewController(parent) {}
 
@@ -81,11 +78,8 @@ void MainViewController::buildGrid()
     m_bodyView->setShowsVerticalScrollIndicator(false);
     m_bodyView->setBounces(false);
 
-    m_activityView = new ActivityIndicatorView(ActivityIndicatorView::Style::WhiteLarge, root);
-    const QPointF centre = root->bounds().center();
-    m_activityView->setFrame(QRectF(centre.x() - 25, centre.y() - 25, 50, 50));
-    m_activityViewCenter = centre;
-    m_activityView->raise();
+    addActivityView(root);
+    setActivityViewCenter(root->bounds().center());
 }
 
 void MainViewController::viewWillAppear(bool animated)
@@ -98,21 +92,6 @@ void MainViewController::viewWillDisappear(bool animated)
 {
     stopSpinner();
     BaseViewController::viewWillDisappear(animated);
-}
-
-void MainViewController::stopSpinner()
-{
-    if (m_activityView && m_activityView->isAnimating())
-        m_activityView->stopAnimating();
-}
-
-void MainViewController::startLoading()
-{
-    if (!m_activityView)
-        return;
-    if (m_activityViewCenter)
-        ViewSupport::setCenter(m_activityView, *m_activityViewCenter);
-    m_activityView->startAnimating();
 }
 
 QPointF MainViewController::buttonBarCenter(QObject *sender)
@@ -143,21 +122,8 @@ void MainViewController::openCategory(CategoryView *tile)
     if (!tile || !tile->categoryInfo())
         return;
     const QPointF point = ViewSupport::centerInWindow(tile);
-    m_activityViewCenter = point;
-    // The short-lived thread only posts to the application object: the screen may be gone
-    // by the time it runs, which the guard, read on the main thread, tells.
-    QPointer<MainViewController> guard(this);
-    QThread *loading = QThread::create([guard]() {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard]() {
-                if (guard)
-                    guard->startLoading();
-            },
-            Qt::QueuedConnection);
-    });
-    connect(loading, &QThread::finished, loading, &QObject::deleteLater);
-    loading->start();
+    setActivityViewCenter(point);
+    startLoadingInBackground();
 
     auto screen = std::make_unique<CategoryController>();
     screen->setCategoryInfo(tile->categoryInfo());

@@ -35,28 +35,21 @@ public:
     void openSettings(QObject *sender);
     void openQuizz(QObject *sender);
     void openCategory(CategoryView *tile);
-    // Runs on a background thread: starts the spinner at activityViewCenter on the main thread.
-    void startLoading();
 
     qreal cellWidth() const { return m_cellWidth; }
     qreal cellHeight() const { return m_cellHeight; }
     ScrollView *bodyView() const { return m_bodyView; }
-    ActivityIndicatorView *activityView() const { return m_activityView; }
-    std::optional<QPointF> activityViewCenter() const { return m_activityViewCenter; }
     Button *quizBtn() const { return m_quizBtn; }
     QList<CategoryView *> categoryViews() const { return m_tiles; }
 
 private:
     void buildToolBar();
     void buildGrid();
-    void stopSpinner();
     static QPointF buttonBarCenter(QObject *sender);
 
     qreal m_cellWidth = 0;
     qreal m_cellHeight = 0;
     ScrollView *m_bodyView = nullptr;
-    ActivityIndicatorView *m_activityView = nullptr;
-    std::optional<QPointF> m_activityViewCenter;
     Button *m_quizBtn = nullptr;
     QList<CategoryView *> m_tiles;
 };
