@@ -5,6 +5,7 @@
 //
 // Usage: bench_comparison [ROUNDS]          timing, median of ROUNDS (default 7)
 //        bench_comparison --memory [COUNT]  resident set before and after COUNT comparisons
+#include "ComparisonBench.h"
 #include "ScoreRun.h"
 #include "ResourceLocator.h"
 #include "ZQAppCommon.h"
@@ -12,35 +13,19 @@
 #include "ZQLanguageModelTrainer.h"
 #include "ZQPSRecognizer.h"
 
-#include <pocketsphinx.h>
-#include <sphinxbase/err.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+using namespace ComparisonBench;
+
 namespace {
-const QString kSentence = QStringLiteral("Where is the train station?");
-const QStringList kCategory = {
-    QStringLiteral("Where is the train station?"), QStringLiteral("How much is a ticket?"),
-    QStringLiteral("One ticket, please."), QStringLiteral("Where is the bus stop?"),
-    QStringLiteral("What time does the train leave?"), QStringLiteral("I have a reservation."),
-    QStringLiteral("Where is the toilet?"), QStringLiteral("Can you help me, please?"),
-    QStringLiteral("I'm lost."), QStringLiteral("How do I get to the airport?")};
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0;
-}
-
 long residentKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -83,28 +68,7 @@ float comparison(const QString &folder, const QString &acoustic, const QString &
 }
 
 // Decoder creation, one full utterance over samples already in memory, the hypothesis.
-void bareDecode(const Models &models, const QString &acoustic, const std::vector<qint16> &samples)
-{
-    err_set_logfp(nullptr);
-    const QByteArray lm = models.lm.toUtf8(), dict = models.dict.toUtf8(), hmm = acoustic.toUtf8();
-    cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-lm", lm.constData(), "-dict", dict.constData(),
-                                   "-hmm", hmm.constData(), "-beam", "1e-96", "-fwdflatbeam", "1e-128",
-                                   "-lw", "6.500000", "-samprate", "16000", nullptr);
-    ps_decoder_t *decoder = ps_init(config);
-    cmd_ln_free_r(config);
-    ps_start_utt(decoder);
-    ps_process_raw(decoder, samples.data(), samples.size(), FALSE, TRUE);
-    ps_end_utt(decoder);
-    int32 score = 0;
-    ps_get_hyp(decoder, &score);
-    ps_free(decoder);
-}
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 }
 
 int main(int argc, char **argv)
@@ -119,12 +83,9 @@ int main(int argc, char **argv)
         return 1;
     }
     QTemporaryDir dir;
-    const QString voice = dir.path() + "/voice.wav", raw = dir.path() + "/raw.wav",
-                  recording = dir.path() + "/recording.wav";
     // A 3-second "recording": the sentence read by another voice, padded with silence.
-    if (!run("flite", {"-voice", "slt", "-t", kSentence, "-o", voice})
-        || !run("flite", {"-voice", "kal16", "-t", kSentence, "-o", raw})
-        || !run("sox", {raw, "-r", "16000", "-c", "1", recording, "pad", "0.5", "3", "trim", "0", "3"})) {
+    QString voice, recording;
+    if (!makeRecordings(dir.path(), &voice, &recording)) {
         std::fprintf(stderr, "flite and sox are needed\n");
         return 1;
     }
@@ -162,7 +123,7 @@ int main(int argc, char **argv)
         full.push_back(timer.nsecsElapsed() / 1e6);
         timer.restart();
         for (int i = 0; i < 3; ++i)
-            bareDecode(models, acoustic, samples);
+            bareDecode(models.lm, models.dict, acoustic, samples);
         floor.push_back(timer.nsecsElapsed() / 1e6);
     }
     const double total = median(full), base = median(floor);

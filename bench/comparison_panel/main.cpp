@@ -4,6 +4,7 @@
 // the same samples with the same models.
 //
 // Usage: bench_comparison_panel [ROUNDS]   median of ROUNDS (default 7)
+#include "ComparisonBench.h"
 #include "PlatformPaths.h"
 #include "ResourceLocator.h"
 #include "SpectrumCompView.h"
@@ -12,58 +13,16 @@
 #include "ZQSpectrumPanel.h"
 #include "ZQAudioSpectrumView.h"
 
-#include <pocketsphinx.h>
-#include <sphinxbase/err.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-namespace {
-const QString kSentence = QStringLiteral("Where is the train station?");
-const QStringList kCategory = {
-    QStringLiteral("Where is the train station?"), QStringLiteral("How much is a ticket?"),
-    QStringLiteral("One ticket, please."), QStringLiteral("Where is the bus stop?"),
-    QStringLiteral("What time does the train leave?"), QStringLiteral("I have a reservation."),
-    QStringLiteral("Where is the toilet?"), QStringLiteral("Can you help me, please?"),
-    QStringLiteral("I'm lost."), QStringLiteral("How do I get to the airport?")};
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0;
-}
-
-void bareDecode(const QString &lmPath, const QString &dictPath, const QString &acoustic,
-                const std::vector<qint16> &samples)
-{
-    err_set_logfp(nullptr);
-    const QByteArray lm = lmPath.toUtf8(), dict = dictPath.toUtf8(), hmm = acoustic.toUtf8();
-    cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-lm", lm.constData(), "-dict", dict.constData(),
-                                   "-hmm", hmm.constData(), "-beam", "1e-96", "-fwdflatbeam", "1e-128",
-                                   "-lw", "6.500000", "-samprate", "16000", nullptr);
-    ps_decoder_t *decoder = ps_init(config);
-    cmd_ln_free_r(config);
-    ps_start_utt(decoder);
-    ps_process_raw(decoder, samples.data(), samples.size(), FALSE, TRUE);
-    ps_end_utt(decoder);
-    int32 score = 0;
-    ps_get_hyp(decoder, &score);
-    ps_free(decoder);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-}
+using namespace ComparisonBench;
 
 int main(int argc, char **argv)
 {
@@ -78,11 +37,8 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     PlatformPaths::setDocumentsOverride(dir.path() + QStringLiteral("/Documents"));
-    const QString voice = dir.path() + "/voice.wav", raw = dir.path() + "/raw.wav",
-                  recording = dir.path() + "/recording.wav";
-    if (!run("flite", {"-voice", "slt", "-t", kSentence, "-o", voice})
-        || !run("flite", {"-voice", "kal16", "-t", kSentence, "-o", raw})
-        || !run("sox", {raw, "-r", "16000", "-c", "1", recording, "pad", "0.5", "3", "trim", "0", "3"})) {
+    QString voice, recording;
+    if (!makeRecordings(dir.path(), &voice, &recording)) {
         std::fprintf(stderr, "flite and sox are needed\n");
         return 1;
     }
