@@ -9,3 +9,11 @@ if(PHRASEBOOK_FUZZ)
         message(FATAL_ERROR "PHRASEBOOK_FUZZ needs clang (libFuzzer)")
     endif()
 endif()
+
+# Rebuilds after switching branches or folders are much faster through ccache, when it is
+# installed (it is optional: a fresh machine builds without it).
+find_program(PHRASEBOOK_CCACHE ccache)
+if(PHRASEBOOK_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_C_COMPILER_LAUNCHER ${PHRASEBOOK_CCACHE})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${PHRASEBOOK_CCACHE})
+endif()

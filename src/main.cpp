@@ -1,4 +1,4 @@
 // The application: the app library does everything.
-#include "PhrasebookApplication.h"
+#include "app/PhrasebookApplication.h"
 
 int main(int argc, char **argv) { return PhrasebookApplication::run(argc, argv); }

@@ -1,8 +1,8 @@
 // Cold load of a generated 20,000-phrase catalogue, next to the floor: Base64 decoding,
 // DES decryption and JSON parsing of the same phrase-list bytes, measured in the same run.
 // Usage: bench_catalogue [PHRASES] [ROUNDS]
-#include "AppCommon.h"
-#include "ZQCryptor.h"
+#include "content/AppCommon.h"
+#include "content/ZQCryptor.h"
 
 #include <QCoreApplication>
 #include <QDir>

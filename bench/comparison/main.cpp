@@ -5,13 +5,13 @@
 //
 // Usage: bench_comparison [ROUNDS]          timing, median of ROUNDS (default 7)
 //        bench_comparison --memory [COUNT]  resident set before and after COUNT comparisons
-#include "ComparisonBench.h"
-#include "ScoreRun.h"
-#include "ResourceLocator.h"
-#include "ZQAppCommon.h"
-#include "ZQAudioUtil.h"
-#include "ZQLanguageModelTrainer.h"
-#include "ZQPSRecognizer.h"
+#include "common/ComparisonBench.h"
+#include "tools/score/ScoreRun.h"
+#include "platform/foundation/ResourceLocator.h"
+#include "speech/ZQAppCommon.h"
+#include "speech/ZQAudioUtil.h"
+#include "speech/ZQLanguageModelTrainer.h"
+#include "speech/ZQPSRecognizer.h"
 
 
 #include <QCoreApplication>

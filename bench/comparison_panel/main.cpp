@@ -4,14 +4,14 @@
 // the same samples with the same models.
 //
 // Usage: bench_comparison_panel [ROUNDS]   median of ROUNDS (default 7)
-#include "ComparisonBench.h"
-#include "PlatformPaths.h"
-#include "ResourceLocator.h"
-#include "SpectrumCompView.h"
-#include "ZQAudioUtil.h"
-#include "ZQFileUtil.h"
-#include "ZQSpectrumPanel.h"
-#include "ZQAudioSpectrumView.h"
+#include "common/ComparisonBench.h"
+#include "platform/foundation/PlatformPaths.h"
+#include "platform/foundation/ResourceLocator.h"
+#include "speech/views/SpectrumCompView.h"
+#include "speech/ZQAudioUtil.h"
+#include "content/ZQFileUtil.h"
+#include "speech/views/ZQSpectrumPanel.h"
+#include "speech/views/ZQAudioSpectrumView.h"
 
 
 #include <QApplication>

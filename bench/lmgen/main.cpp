@@ -4,9 +4,9 @@
 // Uses the built EnglishAcousticModel.bundle when the resource root has one; otherwise a
 // lookup list made here from Debian's cmudict-en-us.dict (upper-cased, sorted the way the
 // lookup expects), so the dictionary search covers a full-size list either way.
-#include "PronunciationLookup.h"
-#include "ResourceLocator.h"
-#include "ZQLanguageModelTrainer.h"
+#include "speech/PronunciationLookup.h"
+#include "platform/foundation/ResourceLocator.h"
+#include "speech/ZQLanguageModelTrainer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

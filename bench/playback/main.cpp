@@ -4,11 +4,11 @@
 //
 // On a machine without a sound server the samples go to the null output, which takes its
 // first period at once; with a device, the figure includes the sink's first read.
-#include "AppCommon.h"
-#include "AppCommonAudio.h"
-#include "AudioPlayer.h"
-#include "Preferences.h"
-#include "ResourceLocator.h"
+#include "content/AppCommon.h"
+#include "audio/AppCommonAudio.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/foundation/Preferences.h"
+#include "platform/foundation/ResourceLocator.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 // on the 320 x 568 screen (one pixel per frame and bin) and the tablet screen (scaled).
 //
 // Usage: bench_spectrum [ROUNDS]   median of ROUNDS paints (default 200)
-#include "DeviceProfile.h"
-#include "SpectrogramRenderer.h"
-#include "ZQAudioSpectrumView.h"
-#include "ZQSpectrumPanel.h"
+#include "platform/ui/DeviceProfile.h"
+#include "speech/views/SpectrogramRenderer.h"
+#include "speech/views/ZQAudioSpectrumView.h"
+#include "speech/views/ZQSpectrumPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #include "AppDelegate.h"
 
-#include "AppCommon.h"
-#include "DeviceProfile.h"
+#include "content/AppCommon.h"
+#include "platform/ui/DeviceProfile.h"
 #include "MainViewController.h"
-#include "NavigationController.h"
+#include "platform/ui/NavigationController.h"
 #include "RatingPrompt.h"
-#include "SystemUi.h"
-#include "Window.h"
+#include "platform/ui/SystemUi.h"
+#include "platform/ui/Window.h"
 
 #include <QTimer>
 

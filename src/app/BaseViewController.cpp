@@ -2,14 +2,14 @@
 #include <QThread>
 #include <QPointer>
 #include <QCoreApplication>
-#include "ViewSupport.h"
-#include "ActivityIndicatorView.h"
+#include "platform/ui/ViewSupport.h"
+#include "platform/ui/ActivityIndicatorView.h"
 
 #include "CustomNavControllerTransitionAnimator.h"
-#include "NavigationController.h"
+#include "platform/ui/NavigationController.h"
 #include "ScreenMetrics.h"
-#include "SystemUi.h"
-#include "View.h"
+#include "platform/ui/SystemUi.h"
+#include "platform/ui/View.h"
 
 namespace {
 const QColor kBarBlue(39, 64, 139);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Transitioning.h"
-#include "ViewController.h"
+#include "platform/ui/Transitioning.h"
+#include "platform/ui/ViewController.h"
 #include "ZQToolBarView.h"
 
 #include <QPointF>

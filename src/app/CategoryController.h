@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BaseViewController.h"
-#include "CategoryInfo.h"
+#include "content/CategoryInfo.h"
 #include "PhraseInfoView.h"
-#include "ZQPlayerBoxDelegate.h"
+#include "audio/ZQPlayerBoxDelegate.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,12 +1,12 @@
 #include "CategoryView.h"
 
-#include "AppCommon.h"
-#include "BlockGestures.h"
-#include "Fonts.h"
-#include "ImageView.h"
-#include "Label.h"
+#include "content/AppCommon.h"
+#include "widgets/BlockGestures.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
 #include "MainViewController.h"
-#include "ViewSupport.h"
+#include "platform/ui/ViewSupport.h"
 
 #include <QCoreApplication>
 

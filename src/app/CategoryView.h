@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CategoryInfo.h"
-#include "View.h"
+#include "content/CategoryInfo.h"
+#include "platform/ui/View.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "AppCommon.h"
+#include "content/AppCommon.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "CustomNavControllerTransitionAnimator.h"
 
 #include "BaseViewController.h"
-#include "View.h"
-#include "ViewSupport.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewSupport.h"
 
 CustomNavControllerTransitionAnimator::CustomNavControllerTransitionAnimator(std::optional<NavigationOperation> operation)
     : m_operation(operation)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Transitioning.h"
+#include "platform/ui/Transitioning.h"
 
 #include <QPointer>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "BaseViewController.h"
-#include "CategoryInfo.h"
-#include "PhraseInfo.h"
-#include "SpectrumCompView.h"
+#include "content/CategoryInfo.h"
+#include "content/PhraseInfo.h"
+#include "speech/views/SpectrumCompView.h"
 #include "WordWriteView.h"
-#include "ZQRecorderDelegate.h"
+#include "audio/ZQRecorderDelegate.h"
 
 #include <QPointer>
 #include <QString>

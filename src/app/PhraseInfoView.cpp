@@ -1,10 +1,10 @@
 #include "PhraseInfoView.h"
 
-#include "BlockGestures.h"
+#include "widgets/BlockGestures.h"
 #include "CategoryController.h"
-#include "Fonts.h"
-#include "Label.h"
-#include "ViewSupport.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ViewSupport.h"
 
 PhraseInfoView::PhraseInfoView(const QRectF &frame, QWidget *parent) : View(frame, parent) {}
 

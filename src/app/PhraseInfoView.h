@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PhraseInfo.h"
-#include "View.h"
+#include "content/PhraseInfo.h"
+#include "platform/ui/View.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "RatingPrompt.h"
 
-#include "AlertView.h"
-#include "PlatformPaths.h"
+#include "platform/ui/AlertView.h"
+#include "platform/foundation/PlatformPaths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

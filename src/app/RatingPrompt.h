@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AlertView.h"
+#include "platform/ui/AlertView.h"
 
 #include <QDateTime>
 #include <QObject>

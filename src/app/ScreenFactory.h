@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CategoryInfo.h"
+#include "content/CategoryInfo.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "ScreenMetrics.h"
 
-#include "DeviceProfile.h"
-#include "SystemUi.h"
-#include "Window.h"
+#include "platform/ui/DeviceProfile.h"
+#include "platform/ui/SystemUi.h"
+#include "platform/ui/Window.h"
 
 #include <QRegularExpression>
 

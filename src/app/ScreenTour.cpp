@@ -1,18 +1,18 @@
 #include "ScreenTour.h"
 
-#include "Button.h"
+#include "platform/ui/Button.h"
 #include "CategoryController.h"
 #include "CategoryView.h"
 #include "MainViewController.h"
-#include "AppCommon.h"
-#include "AudioSession.h"
-#include "FileAudioInput.h"
-#include "NavigationController.h"
+#include "content/AppCommon.h"
+#include "platform/media/AudioSession.h"
+#include "platform/media/FileAudioInput.h"
+#include "platform/ui/NavigationController.h"
 #include "PhraseCardVC.h"
-#include "SpectrumCompView.h"
+#include "speech/views/SpectrumCompView.h"
 #include "WordWriteView.h"
-#include "Window.h"
-#include "ZQListPlayerBoxView.h"
+#include "platform/ui/Window.h"
+#include "audio/ZQListPlayerBoxView.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,13 +1,13 @@
 #include "WordWriteView.h"
 
-#include "AppCommon.h"
-#include "BlockGestures.h"
-#include "Button.h"
-#include "Fonts.h"
-#include "GradientBackground.h"
-#include "KeyboardSupport.h"
-#include "Label.h"
-#include "ScrollView.h"
+#include "content/AppCommon.h"
+#include "widgets/BlockGestures.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Fonts.h"
+#include "widgets/GradientBackground.h"
+#include "widgets/KeyboardSupport.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ScrollView.h"
 
 #include <QEvent>
 #include <QLineEdit>

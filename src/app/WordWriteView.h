@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PhraseInfo.h"
-#include "ZQPopView.h"
+#include "content/PhraseInfo.h"
+#include "widgets/ZQPopView.h"
 
 #include <QColor>
 #include <QPointer>

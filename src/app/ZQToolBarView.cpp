@@ -1,11 +1,11 @@
 #include "ZQToolBarView.h"
 
-#include "AssetImages.h"
-#include "Button.h"
-#include "Fonts.h"
-#include "Label.h"
+#include "platform/ui/AssetImages.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
 #include "ScreenMetrics.h"
-#include "ZQImageUtil.h"
+#include "widgets/ZQImageUtil.h"
 
 ZQToolBarView::ZQToolBarView(const QRectF &, QWidget *parent) : View(parent)
 {

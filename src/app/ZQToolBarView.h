@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Button.h"
-#include "View.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/View.h"
 
 #include <QPointer>
 

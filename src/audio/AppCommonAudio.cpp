@@ -1,9 +1,9 @@
 #include "AppCommonAudio.h"
 
-#include "AppCommon.h"
-#include "AudioPlayer.h"
-#include "AudioSession.h"
-#include "MediaLog.h"
+#include "content/AppCommon.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/AudioSession.h"
+#include "platform/media/MediaLog.h"
 
 namespace AppCommon {
 std::unique_ptr<AudioPlayer> createAudioPlayer(const QUrl &fileUrl)

@@ -1,9 +1,9 @@
 #include "ZQAudioRecorder.h"
 
-#include "AudioPlayer.h"
-#include "AudioRecorder.h"
-#include "AudioSession.h"
-#include "MediaTimer.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/AudioRecorder.h"
+#include "platform/media/AudioSession.h"
+#include "platform/media/MediaTimer.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "ZQListPlayerBoxView.h"
 
-#include "Button.h"
-#include "DeviceProfile.h"
-#include "Label.h"
-#include "View.h"
-#include "ViewSupport.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DeviceProfile.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewSupport.h"
 #include "ZQPlayerBoxViewLayout.h"
 
 ZQListPlayerBoxView::ZQListPlayerBoxView(const QRectF &frame, QWidget *parent) : ZQPlayerBox(frame, parent)

@@ -1,14 +1,14 @@
 #include "ZQPlayerBox.h"
 
-#include "AssetImages.h"
-#include "AudioPlayer.h"
-#include "AudioPlayerSlot.h"
-#include "AudioSession.h"
-#include "Button.h"
-#include "Label.h"
-#include "MediaTimer.h"
-#include "ViewSupport.h"
-#include "ZQImageUtil.h"
+#include "platform/ui/AssetImages.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/AudioPlayerSlot.h"
+#include "platform/media/AudioSession.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/media/MediaTimer.h"
+#include "platform/ui/ViewSupport.h"
+#include "widgets/ZQImageUtil.h"
 
 #include <QAbstractSlider>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Button.h"
-#include "Label.h"
-#include "View.h"
-#include "WeakDelegate.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+#include "platform/foundation/WeakDelegate.h"
 #include "ZQPlayerBoxDelegate.h"
 
 #include <QAbstractSlider>

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "WeakDelegate.h"
+#include "platform/foundation/WeakDelegate.h"
 
 class AudioPlayer;
-class QWidget;
 
 // Owner of a ZQPlayerBox. Every operation is optional (an empty default); the box refers to
 // its delegate weakly (WeakDelegate), so a destroyed owner is never called.
@@ -32,18 +31,5 @@ public:
     {
         (void)player;
         (void)interval;
-    }
-};
-
-// The spectrum panel's owner protocol, declared beside the box's; the box never sends it.
-class ZQPlayerBoxOutDelegate : public WeakDelegateTarget
-{
-public:
-    ~ZQPlayerBoxOutDelegate() override = default;
-
-    virtual void playPreHandle(AudioPlayer *player, QWidget *view)
-    {
-        (void)player;
-        (void)view;
     }
 };

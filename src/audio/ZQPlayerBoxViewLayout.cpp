@@ -1,10 +1,10 @@
 #include "ZQPlayerBoxViewLayout.h"
 
-#include "Button.h"
-#include "Fonts.h"
-#include "Label.h"
-#include "View.h"
-#include "ViewSupport.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewSupport.h"
 #include "ZQPlayerBox.h"
 
 namespace ZQPlayerBoxViewLayout {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WeakDelegate.h"
+#include "platform/foundation/WeakDelegate.h"
 
 class AudioRecorder;
 

@@ -1,7 +1,7 @@
 // Catalogue loading: categories, phrase lists, random draws and media paths.
 #include "AppCommon.h"
 
-#include "ResourceLocator.h"
+#include "platform/foundation/ResourceLocator.h"
 #include "ZQCryptor.h"
 
 #include <QCryptographicHash>

@@ -1,12 +1,12 @@
 // The learner's language, preferences and learner record.
 #include "AppCommon.h"
 
-#include "PlatformPaths.h"
-#include "Preferences.h"
+#include "platform/foundation/PlatformPaths.h"
+#include "platform/foundation/Preferences.h"
 #include "PropertyList.h"
 #include "ZQCryptor.h"
 #include "ZQFileUtil.h"
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "CategoryInfo.h"
 
 #include "AppCommon.h"
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 QString CategoryInfo::categoryDisplayName() const
 {

@@ -1,9 +1,9 @@
 #include "ZQFileUtil.h"
 
-#include "PlatformPaths.h"
+#include "platform/foundation/PlatformPaths.h"
 #include "PropertyList.h"
 #include "ZQCryptor.h"
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 #include "PowerSpectrumFrontEnd.h"
 
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <sphinxbase/ckd_alloc.h>
 #include <sphinxbase/cmd_ln.h>

@@ -1,6 +1,6 @@
 #include "ZQAudioUtil.h"
 
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,10 +1,10 @@
 #include "ZQLanguageModelTrainer.h"
 
 #include "PronunciationLookup.h"
-#include "ResourceLocator.h"
-#include "ZQFileUtil.h"
-#include "ZQLog.h"
-#include "lmtk/Lmtk.h"
+#include "platform/foundation/ResourceLocator.h"
+#include "content/ZQFileUtil.h"
+#include "platform/foundation/ZQLog.h"
+#include "speech/lmtk/Lmtk.h"
 
 #include <QElapsedTimer>
 #include <QFile>

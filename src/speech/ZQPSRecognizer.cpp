@@ -2,7 +2,7 @@
 
 #include "PowerSpectrumFrontEnd.h"
 #include "ZQAudioUtil.h"
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 #include "ZQTimer.h"
 
 #include <QFile>

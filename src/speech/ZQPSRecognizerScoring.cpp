@@ -5,7 +5,7 @@
 // with the single-precision constant 0.1f, and the final curve is one fused multiply-add.
 #include "ZQPSRecognizer.h"
 
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

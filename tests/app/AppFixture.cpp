@@ -1,12 +1,12 @@
 #include "AppFixture.h"
 
-#include "AppCommon.h"
-#include "Preferences.h"
-#include "RatingPrompt.h"
-#include "ScreenFactory.h"
-#include "ScreenMetrics.h"
-#include "SystemUi.h"
-#include "ZQCryptor.h"
+#include "content/AppCommon.h"
+#include "platform/foundation/Preferences.h"
+#include "app/RatingPrompt.h"
+#include "app/ScreenFactory.h"
+#include "app/ScreenMetrics.h"
+#include "platform/ui/SystemUi.h"
+#include "content/ZQCryptor.h"
 
 #include <QCoreApplication>
 #include <QDir>

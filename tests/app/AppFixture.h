@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceProfile.h"
+#include "platform/ui/DeviceProfile.h"
 
 #include <QColor>
 #include <QString>

@@ -1,9 +1,9 @@
 // The command line, the translations, and the application run as a program.
-#include "AppCommon.h"
+#include "content/AppCommon.h"
 #include "AppFixture.h"
-#include "CommandLine.h"
-#include "Localization.h"
-#include "TestSupport.h"
+#include "app/CommandLine.h"
+#include "app/Localization.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

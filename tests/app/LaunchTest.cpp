@@ -1,15 +1,15 @@
 // The launch sequence: its order, the counters it changes, the frame it builds, and broken
 // content.
-#include "AppCommon.h"
-#include "AppDelegate.h"
+#include "content/AppCommon.h"
+#include "app/AppDelegate.h"
 #include "AppFixture.h"
-#include "MainViewController.h"
-#include "NavigationController.h"
-#include "Preferences.h"
-#include "RatingPrompt.h"
-#include "SystemUi.h"
-#include "TestSupport.h"
-#include "Window.h"
+#include "app/MainViewController.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/foundation/Preferences.h"
+#include "app/RatingPrompt.h"
+#include "platform/ui/SystemUi.h"
+#include "support/TestSupport.h"
+#include "platform/ui/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The rating prompt: counting uses, its criteria, and the prompt itself.
-#include "AlertView.h"
+#include "platform/ui/AlertView.h"
 #include "AppFixture.h"
-#include "RatingPrompt.h"
-#include "Window.h"
+#include "app/RatingPrompt.h"
+#include "platform/ui/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // The navigation shell: screen metrics, the status and bottom bands, the tool bar, and the
 // zoom transition of every push and pop.
 #include "AppFixture.h"
-#include "BaseViewController.h"
-#include "Button.h"
-#include "CustomNavControllerTransitionAnimator.h"
-#include "Label.h"
-#include "NavigationController.h"
-#include "ScreenMetrics.h"
-#include "TestSupport.h"
-#include "View.h"
-#include "ViewAnimation.h"
-#include "Window.h"
-#include "ZQToolBarView.h"
+#include "app/BaseViewController.h"
+#include "platform/ui/Button.h"
+#include "app/CustomNavControllerTransitionAnimator.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/NavigationController.h"
+#include "app/ScreenMetrics.h"
+#include "support/TestSupport.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewAnimation.h"
+#include "platform/ui/Window.h"
+#include "app/ZQToolBarView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // ZQAudioRecorder with a file-fed microphone on a manual clock: the 50 ms level polling,
 // repeated starts, playback interrupting a recording, and the delegate calls.
-#include "AudioTestFixture.h"
+#include "support/AudioTestFixture.h"
 
-#include "AudioPlayer.h"
-#include "AudioRecorder.h"
-#include "AudioSession.h"
-#include "MediaTimer.h"
-#include "ZQAudioRecorder.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/AudioRecorder.h"
+#include "platform/media/AudioSession.h"
+#include "platform/media/MediaTimer.h"
+#include "audio/ZQAudioRecorder.h"
 
 #include <QFile>
 

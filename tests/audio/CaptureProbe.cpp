@@ -4,11 +4,11 @@
 // Usage: audio_capture_probe VOICE
 // Exit status: 0 when the voice played to its end, 1 when it could not be played, 2 for
 // wrong arguments.
-#include "AppCommon.h"
-#include "AppCommonAudio.h"
-#include "AudioPlayer.h"
-#include "ManualMediaClock.h"
-#include "Preferences.h"
+#include "content/AppCommon.h"
+#include "audio/AppCommonAudio.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Preferences.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

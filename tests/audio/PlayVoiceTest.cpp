@@ -1,11 +1,11 @@
 // createAudioPlayer and playVoice: the session, the speed preference, loops, and the
 // silent failure for missing voices; the capture file named by PHRASEBOOK_AUDIO_OUT.
-#include "AudioTestFixture.h"
+#include "support/AudioTestFixture.h"
 
-#include "AppCommon.h"
-#include "AppCommonAudio.h"
-#include "AudioPlayer.h"
-#include "AudioSession.h"
+#include "content/AppCommon.h"
+#include "audio/AppCommonAudio.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/media/AudioSession.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,14 +1,14 @@
 // The playlist player's state machine on a manual clock: play models, loops, the pause
 // before items, stop, pause and resume, speed changes, the shared player slot, and the
 // guards for empty lists and unplayable files.
-#include "AudioTestFixture.h"
+#include "support/AudioTestFixture.h"
 
-#include "AudioPlayer.h"
-#include "Button.h"
-#include "Label.h"
-#include "ViewSupport.h"
-#include "ZQListPlayerBoxView.h"
-#include "ZQPlayerBox.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ViewSupport.h"
+#include "audio/ZQListPlayerBoxView.h"
+#include "audio/ZQPlayerBox.h"
 
 #include <QFile>
 

@@ -1,14 +1,14 @@
 // The two player layouts: sizes by screen width, the centred button row, the first images
 // and enabled states, and the wiring of real button presses.
-#include "AudioTestFixture.h"
+#include "support/AudioTestFixture.h"
 
-#include "Button.h"
-#include "DeviceProfile.h"
-#include "Label.h"
-#include "View.h"
-#include "ViewSupport.h"
-#include "ZQListPlayerBoxView.h"
-#include "ZQPlayerBoxView.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/DeviceProfile.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewSupport.h"
+#include "audio/ZQListPlayerBoxView.h"
+#include "audio/ZQPlayerBoxView.h"
 
 #include <QTest>
 

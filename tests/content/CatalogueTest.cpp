@@ -1,8 +1,8 @@
-#include "AppCommon.h"
+#include "content/AppCommon.h"
 #include "ContentFixture.h"
-#include "Preferences.h"
-#include "TestSupport.h"
-#include "ZQCryptor.h"
+#include "platform/foundation/Preferences.h"
+#include "support/TestSupport.h"
+#include "content/ZQCryptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ContentFixture.h"
 
-#include "ZQCryptor.h"
+#include "content/ZQCryptor.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ZQCryptor.h"
+#include "content/ZQCryptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "ZQCryptor.h"
-#include "ZQFileUtil.h"
+#include "support/TestSupport.h"
+#include "content/ZQCryptor.h"
+#include "content/ZQFileUtil.h"
 
 #include <gtest/gtest.h>
 

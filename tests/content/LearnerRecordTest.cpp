@@ -1,9 +1,9 @@
-#include "AppCommon.h"
-#include "PlatformPaths.h"
-#include "Preferences.h"
-#include "PropertyList.h"
-#include "TestSupport.h"
-#include "ZQCryptor.h"
+#include "content/AppCommon.h"
+#include "platform/foundation/PlatformPaths.h"
+#include "platform/foundation/Preferences.h"
+#include "content/PropertyList.h"
+#include "support/TestSupport.h"
+#include "content/ZQCryptor.h"
 
 #include <gtest/gtest.h>
 

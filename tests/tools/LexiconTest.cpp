@@ -1,7 +1,7 @@
-#include "LexiconBuilder.h"
+#include "tools/lexicon/LexiconBuilder.h"
 #include "PackFixture.h"
-#include "PronunciationLookup.h"
-#include "TestSupport.h"
+#include "speech/PronunciationLookup.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "PackFixture.h"
 
-#include "CatalogueSource.h"
-#include "LexiconBuilder.h"
+#include "tools/pack/CatalogueSource.h"
+#include "tools/lexicon/LexiconBuilder.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "AppCommon.h"
-#include "CatalogueSource.h"
+#include "content/AppCommon.h"
+#include "tools/pack/CatalogueSource.h"
 #include "PackFixture.h"
-#include "TestSupport.h"
-#include "ZQCryptor.h"
+#include "support/TestSupport.h"
+#include "content/ZQCryptor.h"
 
 #include <gtest/gtest.h>
 

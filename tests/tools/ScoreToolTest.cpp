@@ -1,5 +1,5 @@
-#include "ScoreRun.h"
-#include "TestSupport.h"
+#include "tools/score/ScoreRun.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScoreLabel.h"
 
-#include "Fonts.h"
+#include "platform/ui/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AudioPowerSpectrumInfo.h"
+#include "speech/AudioPowerSpectrumInfo.h"
 
 #include <QImage>
 

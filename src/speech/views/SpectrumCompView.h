@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PhraseInfo.h"
-#include "ZQPlayerBoxDelegate.h"
-#include "ZQPopView.h"
+#include "content/PhraseInfo.h"
+#include "ZQPlayerBoxOutDelegate.h"
+#include "widgets/ZQPopView.h"
 
 #include <QList>
 #include <QString>

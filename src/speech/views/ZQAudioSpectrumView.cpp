@@ -1,8 +1,8 @@
 #include "ZQAudioSpectrumView.h"
 
-#include "DeviceProfile.h"
+#include "platform/ui/DeviceProfile.h"
 #include "SpectrogramRenderer.h"
-#include "ZQLog.h"
+#include "platform/foundation/ZQLog.h"
 
 #include <QPainter>
 

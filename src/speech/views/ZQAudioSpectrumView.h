@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AudioPowerSpectrumInfo.h"
-#include "View.h"
+#include "speech/AudioPowerSpectrumInfo.h"
+#include "platform/ui/View.h"
 
 #include <QImage>
 #include <QString>

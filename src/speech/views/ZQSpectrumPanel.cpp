@@ -1,13 +1,13 @@
 #include "ZQSpectrumPanel.h"
 
-#include "AssetImages.h"
-#include "AudioPlayer.h"
-#include "DeviceProfile.h"
-#include "MediaTimer.h"
-#include "ScrollView.h"
-#include "ViewSupport.h"
+#include "platform/ui/AssetImages.h"
+#include "platform/media/AudioPlayer.h"
+#include "platform/ui/DeviceProfile.h"
+#include "platform/media/MediaTimer.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/ViewSupport.h"
 #include "ZQAudioSpectrumView.h"
-#include "ZQPlayerBoxView.h"
+#include "audio/ZQPlayerBoxView.h"
 
 #include <QPainter>
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "AudioPowerSpectrumInfo.h"
-#include "View.h"
-#include "WeakDelegate.h"
-#include "ZQPlayerBoxDelegate.h"
+#include "speech/AudioPowerSpectrumInfo.h"
+#include "platform/ui/View.h"
+#include "platform/foundation/WeakDelegate.h"
+#include "audio/ZQPlayerBoxDelegate.h"
+#include "ZQPlayerBoxOutDelegate.h"
 
 #include <QString>
 

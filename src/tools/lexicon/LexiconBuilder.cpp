@@ -1,6 +1,6 @@
 #include "LexiconBuilder.h"
 
-#include "PronunciationLookup.h"
+#include "speech/PronunciationLookup.h"
 
 #include <QHash>
 

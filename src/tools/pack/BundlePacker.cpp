@@ -1,9 +1,9 @@
 #include "BundlePacker.h"
 
-#include "AppCommon.h"
+#include "content/AppCommon.h"
 #include "CardRenderer.h"
 #include "VoiceSynthesizer.h"
-#include "ZQCryptor.h"
+#include "content/ZQCryptor.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "CatalogueSource.h"
 
-#include "PronunciationLookup.h"
+#include "speech/PronunciationLookup.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Exit status: 0 done, 1 bad content or a failure while packing (nothing half-written is
 // left), 2 wrong arguments.
 #include "BundlePacker.h"
-#include "ResourceLocator.h"
+#include "platform/foundation/ResourceLocator.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "ScoreRun.h"
 
-#include "ZQAppCommon.h"
-#include "ZQAudioUtil.h"
-#include "ZQLanguageModelTrainer.h"
-#include "ZQPSRecognizer.h"
+#include "speech/ZQAppCommon.h"
+#include "speech/ZQAudioUtil.h"
+#include "speech/ZQLanguageModelTrainer.h"
+#include "speech/ZQPSRecognizer.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // phrasebook-score [--corpus FILE] [--model-dir DIR] [--acoustic-model DIR] EXPECTED AUDIO
 // Prints one JSON object: score, hypothesis, advice, words, frames, timingsMs.
 // Exit status: 0 scored, 1 the audio or the model failed (JSON "error"), 2 wrong arguments.
-#include "ResourceLocator.h"
+#include "platform/foundation/ResourceLocator.h"
 #include "ScoreRun.h"
 
 #include <QCommandLineParser>

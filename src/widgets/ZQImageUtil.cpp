@@ -1,0 +1,11 @@
+#include "ZQImageUtil.h"
+
+#include "platform/ui/DeviceProfile.h"
+#include "Tools.h"
+
+QImage ZQImageUtil::adjustImage(const QImage &image)
+{
+    if (Screen::width() > 760)
+        return Tools::scaleImage(image, image.deviceIndependentSize());
+    return image;
+}

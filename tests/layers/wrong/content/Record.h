@@ -1,0 +1,3 @@
+#pragma once
+// A deliberately wrong include: content must not include the screens above it.
+#include "app/Screen.h"

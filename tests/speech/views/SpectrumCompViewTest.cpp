@@ -1,0 +1,223 @@
+// The comparison panel: the 0-10 score and its colours, the layout on a small phone and a
+// tablet, the recognitions and the model generation of one opening, missing and tiny
+// recordings, the play-head hand-over between the two panels, and closing.
+#include "ViewsTestFixture.h"
+
+#include "platform/media/AudioPlayer.h"
+#include "platform/ui/Label.h"
+#include "platform/foundation/ResourceLocator.h"
+#include "speech/views/ScoreLabel.h"
+#include "platform/ui/ScrollView.h"
+#include "speech/views/SpectrumCompView.h"
+#include "speech/views/ZQAudioSpectrumView.h"
+#include "content/ZQFileUtil.h"
+#include "speech/ZQPSRecognizer.h"
+#include "audio/ZQPlayerBoxView.h"
+#include "speech/views/ZQSpectrumPanel.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+const QString kSentence = QStringLiteral("Where is the train station?");
+
+class SpectrumCompViewTest : public ViewsTestFixture
+{
+protected:
+    void SetUp() override
+    {
+        ViewsTestFixture::SetUp();
+        window = std::make_unique<QWidget>();
+        window->resize(Screen::width(), Screen::height());
+    }
+    void TearDown() override
+    {
+        window.reset();
+        ViewsTestFixture::TearDown();
+    }
+    SpectrumCompView *open(const QString &voice, const QString &recording, qreal width)
+    {
+        auto *view = new SpectrumCompView(QRectF(10, 60, width, 400), window.get());
+        auto phrase = std::make_shared<PhraseInfo>();
+        phrase->content = kSentence;
+        auto other = std::make_shared<PhraseInfo>();
+        other->content = QStringLiteral("How much is a ticket?");
+        view->setPhraseInfos({phrase, other});
+        view->show(kSentence, voice, recording);
+        return view;
+    }
+    QString speech(const QString &voice, const QString &name)
+    {
+        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".wav");
+        if (!TestSupport::programAvailable(QStringLiteral("flite")))
+            return {};
+        const int status = TestSupport::runProgram(
+            QStringLiteral("flite"), {QStringLiteral("-voice"), voice, QStringLiteral("-t"), kSentence,
+                                      QStringLiteral("-o"), path});
+        return status == 0 && QFileInfo::exists(path) ? path : QString();
+    }
+    static bool acousticModelPresent()
+    {
+        return QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"))
+                                 + QStringLiteral("/mdef"));
+    }
+
+    std::unique_ptr<QWidget> window;
+};
+}
+
+TEST_F(SpectrumCompViewTest, ScoreScaleAndColourBoundaries)
+{
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(49.9f), 4);
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(79.9f), 7);
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(80.0f), 8);
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(100.0f), 10);
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(0.0f), 0);
+    EXPECT_EQ(SpectrumCompView::scoreOnTenScale(-5.0f), 0);
+
+    const QColor red(176, 23, 31), orange(199, 97, 20), green(46, 139, 87);
+    EXPECT_EQ(ScoreLabel::colorForScore(SpectrumCompView::scoreOnTenScale(49.9f)), red);
+    EXPECT_EQ(ScoreLabel::colorForScore(5), orange);
+    EXPECT_EQ(ScoreLabel::colorForScore(SpectrumCompView::scoreOnTenScale(79.9f)), orange);
+    EXPECT_EQ(ScoreLabel::colorForScore(SpectrumCompView::scoreOnTenScale(80.0f)), green);
+
+    ScoreLabel label(QRectF(0, 0, 290, 18));
+    label.setScore(QStringLiteral("Score"), 7);
+    EXPECT_EQ(label.text(), QStringLiteral("Score: 7/10"));
+    EXPECT_EQ(label.scoreColor(), orange);
+}
+
+TEST_F(SpectrumCompViewTest, LayoutOnSmallPhoneAndTabletWithAMissingRecordingScoresZero)
+{
+    for (const QString &device : {QStringLiteral("se"), QStringLiteral("tablet")}) {
+        SCOPED_TRACE(device.toStdString());
+        useDevice(device);
+        const qreal W = Screen::width(), H = Screen::height();
+        const qreal width = W - 20;
+        SpectrumCompView *view = open(sine(QStringLiteral("voice"), 1.5), folder + QStringLiteral("/none.caf"), width);
+        const qreal w10 = W * 10 / 320, w30 = W * 30 / 320;
+        const qreal panelHeight = w30 + H * 128 / 568 + 2 * H * 5 / 568;
+
+        EXPECT_NEAR(view->bodyView()->frame().y(), view->headH(), 1e-6);
+        EXPECT_NEAR(view->bodyView()->frame().width(), width, 1e-6);
+        ZQSpectrumPanel *upper = view->standardSpectrumPanel();
+        ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
+        ASSERT_TRUE(upper && lower);
+        EXPECT_EQ(upper->tag(), 1979);
+        EXPECT_EQ(lower->tag(), 1985);
+        EXPECT_EQ(upper->outDelegate(), view);
+        EXPECT_NEAR(upper->frame().y(), w10 + 18, 1e-6);
+        EXPECT_NEAR(upper->frame().height(), panelHeight, 1e-6);
+        EXPECT_NEAR(upper->frame().width(), width, 1e-6);
+        const qreal myVoiceY = upper->frame().bottom() + w10;
+        Label *score = view->testedWordScoreLbl();
+        EXPECT_NEAR(score->frame().y(), myVoiceY, 1e-6);
+        EXPECT_NEAR(score->frame().width(), width - 10, 1e-6);
+        EXPECT_NEAR(score->frame().center().x(), width / 2, 1e-6);
+        EXPECT_NEAR(lower->frame().y(), myVoiceY + 18, 1e-6);
+        EXPECT_NEAR(view->bodyView()->frame().height(), lower->frame().bottom(), 1e-6);
+        EXPECT_NEAR(view->bodyView()->frame().height(), 2 * w10 + 36 + 2 * panelHeight, 1e-6);
+        EXPECT_TRUE(view->maskV() != nullptr);
+
+        // No recording: score 0, an empty voiceprint, the player set up all the same.
+        EXPECT_EQ(view->score(), 0);
+        EXPECT_EQ(score->text(), QStringLiteral("Score: 0/10"));
+        EXPECT_TRUE(lower->asView()->rgbaData().isNull());
+        EXPECT_EQ(lower->playerBoxView()->audioFileList().size(), 1);
+        view->closeAction(nullptr);
+    }
+}
+
+TEST_F(SpectrumCompViewTest, OneOpeningGeneratesOnceAndScoresLikeTheRecogniser)
+{
+    if (!acousticModelPresent())
+        GTEST_SKIP() << "acoustic model bundle not built";
+    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
+    const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
+    if (voice.isEmpty() || recording.isEmpty())
+        GTEST_SKIP() << "flite is needed";
+
+    SpectrumCompView *view = open(voice, recording, 300);
+    EXPECT_EQ(view->generationCount(), 1);
+    const QString lm = ZQFileUtil::getDocumentsDirectory() + QStringLiteral("lm/test.DMP");
+    ASSERT_TRUE(view->languageModelPath().has_value());
+    EXPECT_EQ(QFileInfo(*view->languageModelPath()).canonicalFilePath(), QFileInfo(lm).canonicalFilePath());
+    EXPECT_TRUE(QFileInfo::exists(*view->dictionaryPath()));
+
+    // The same recognition and scoring by hand give the panel's score.
+    const QString acoustic = ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"));
+    ZQPSRecognizer recognizer;
+    recognizer.runRecognitionOnWavFileAtPath(recording, *view->languageModelPath(), *view->dictionaryPath(),
+                                             acoustic, false);
+    QVariantMap advices;
+    const float expected = ZQPSRecognizer::getScore(recognizer.wordsInfo(), kSentence, advices);
+    EXPECT_GT(expected, 0.0f);
+    EXPECT_EQ(view->score(), SpectrumCompView::scoreOnTenScale(expected));
+    EXPECT_EQ(view->testedWordScoreLbl()->text(), QStringLiteral("Score: %1/10").arg(view->score()));
+
+    // Both voiceprints: one column per decoder frame.
+    ZQAudioSpectrumView *mine = view->estimatedSpectrumPanel()->asView();
+    EXPECT_EQ(quint64(mine->rgbaData().width()), recognizer.powerSpectrumInfo().frameCount);
+    EXPECT_GT(mine->rgbaData().width(), 100);
+    EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
+    EXPECT_EQ(view->standardSpectrumPanel()->asView()->audioFilePath(), voice);
+
+    // Showing again keeps the model; a tiny or empty recording scores 0 without a crash.
+    const QString tiny = folder + QStringLiteral("/tiny.wav");
+    ASSERT_TRUE(MediaTestSupport::writeSine(tiny, 0.02, 300, 16000));
+    view->show(kSentence, voice, tiny);
+    EXPECT_EQ(view->generationCount(), 1);
+    EXPECT_EQ(view->score(), 0);
+    const QString empty = folder + QStringLiteral("/empty.caf");
+    QFile(empty).open(QIODevice::WriteOnly);
+    view->show(kSentence, voice, empty);
+    EXPECT_EQ(view->score(), 0);
+    EXPECT_TRUE(view->estimatedSpectrumPanel()->asView()->rgbaData().isNull());
+    EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
+}
+
+TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseStopsBoth)
+{
+    SpectrumCompView *view = open(sine(QStringLiteral("voice"), 2.0), sine(QStringLiteral("rec"), 3.0), 300);
+    ZQSpectrumPanel *upper = view->standardSpectrumPanel();
+    ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
+    upper->setSpectrum(upper->asView()->audioFilePath(), blackSpectrum(200));
+    lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(300));
+
+    press(upper->playerBoxView()->playButton());
+    clock.advanceMs(1000);
+    EXPECT_TRUE(upper->needRun());
+    EXPECT_FALSE(lower->needRun());
+    EXPECT_NEAR(upper->asView()->playProgress(), 0.5, 0.06);
+
+    press(lower->playerBoxView()->playButton());
+    EXPECT_TRUE(lower->needRun());
+    EXPECT_FALSE(upper->needRun());
+    EXPECT_EQ(upper->asView()->playProgress(), 0.0f);
+    EXPECT_EQ(upper->playerBoxView()->playStatus(), 0);
+    clock.advanceMs(1500);
+    EXPECT_NEAR(lower->asView()->playProgress(), 0.5, 0.06);
+    EXPECT_EQ(upper->asView()->playProgress(), 0.0f);  // its box still ticks, the head stays
+
+    // Other tags change nothing.
+    ZQSpectrumPanel stranger(QRectF(0, 0, 300, 168));
+    stranger.setTag(7);
+    view->playPreHandle(nullptr, &stranger);
+    EXPECT_TRUE(lower->needRun());
+    EXPECT_GT(lower->asView()->playProgress(), 0.0f);
+
+    QPointer<SpectrumCompView> guard(view);
+    QPointer<View> mask(view->maskV());
+    view->closeAction(nullptr);
+    EXPECT_EQ(lower->playerBoxView()->playStatus(), 2);
+    EXPECT_EQ(lower->asView()->playProgress(), 0.0f);
+    EXPECT_FALSE(ZQPlayerBox::sharedAudioPlayer() && ZQPlayerBox::sharedAudioPlayer()->isPlaying());
+    EXPECT_EQ(view->parentWidget(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_TRUE(mask.isNull());
+}
