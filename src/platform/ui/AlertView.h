@@ -16,6 +16,7 @@ class View;
 // its buttons. A tap on a button emits clicked(index) and closes the alert; a tap on the
 // mask of an action sheet counts as its cancel button. Button indices follow the order of
 // addButton(); alert() puts the cancel button first (index 0), as the toolkit's alert view.
+// Escape counts as the cancel button; while shown, the alert takes every key (KeyCommands).
 //
 // Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed.
 // Thread: main thread. Failure: show() returns false when there is no window to show in
