@@ -1,16 +1,20 @@
 // The playlist player's state machine on a manual clock: play models, loops, the pause
-// before items, stop, pause and resume, speed changes, the shared player slot, and the
-// guards for empty lists and unplayable files.
+// between items and the controls acting in it, stop, pause and resume, speed changes, the
+// shared player slot, and the guards for empty lists and unplayable files.
 #include "support/AudioTestFixture.h"
 
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
 #include "audio/ZQListPlayerBoxView.h"
 #include "audio/ZQPlayerBox.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -68,38 +72,115 @@ protected:
 };
 }
 
-TEST_F(PlayerBoxTest, SequentialListPlaysEachItemOnceAfterItsPauseAndRestartsFromTheTop)
+TEST_F(PlayerBoxTest, SequentialListPausesBetweenItemsAndRestartsFromTheTopAtOnce)
 {
     const QStringList items = voices(3);
     auto box = listBox(items);
     LoggingDelegate delegate(clock, items);
     box->setDelegate(&delegate);
 
+    // The first item starts at once: the pause stands between items only.
     press(box->playButton());
-    EXPECT_EQ(box->playStatus(), 0);  // the pause before the first item
-    clock.advanceMs(999);
-    EXPECT_TRUE(delegate.events.isEmpty());
-    clock.advanceMs(6001);
-    EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "finish 0 @2.00", "stop @2.00", "play 1 @3.00",
-                                            "finish 1 @4.00", "stop @4.00", "play 2 @5.00", "finish 2 @6.00"}));
+    EXPECT_EQ(box->playStatus(), 1);
+    clock.advanceMs(6000);
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @0.00", "finish 0 @1.00", "stop @1.00", "play 1 @2.00",
+                                            "finish 1 @3.00", "stop @3.00", "play 2 @4.00", "finish 2 @5.00"}));
     EXPECT_EQ(box->playStatus(), 0);
     EXPECT_EQ(box->currItemIndex(), 2);
+    EXPECT_EQ(box->nextItemIndex(), 0);  // the run has ended: play starts from the top
     EXPECT_FALSE(box->nextButton()->isEnabled());
     EXPECT_EQ(imageOf(box->nextButton()), "next_item2");
     EXPECT_TRUE(box->lastButton()->isEnabled());
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    EXPECT_FALSE(box->stopButton()->isEnabled());
     EXPECT_GE(delegate.ticks, 25);  // about ten per second of sound
     EXPECT_FLOAT_EQ(delegate.lastInterval, 0.1f);
 
-    // Pressing play on the last index of a finished run: the last item starts, and is at
-    // once replaced by item 0, each after its own pause.
-    clock.advanceMs(1000);
+    // Play after the run: item 0 sounds at once, not the last item first.
     delegate.events.clear();
     press(box->playButton());
-    clock.advanceMs(2100);
-    EXPECT_EQ(delegate.events, QStringList({"play 2 @9.00", "stop @9.00", "play 0 @10.00"}));
+    EXPECT_EQ(delegate.events, QStringList({"stop @6.00", "play 0 @6.00"}));
     EXPECT_EQ(box->currItemIndex(), 0);
     EXPECT_EQ(box->playStatus(), 1);
+
+    // Back on the last index without a finished run (an owner put it there), play plays it.
+    box->stopPlay();
+    box->setCurrItemIndex(2);
+    delegate.events.clear();
+    press(box->playButton());
+    EXPECT_EQ(delegate.events, QStringList({"play 2 @6.00"}));
+}
+
+TEST_F(PlayerBoxTest, EveryControlActsInThePauseBetweenItems)
+{
+    const QStringList items = voices(4);
+    auto box = listBox(items, 1, 1);
+    LoggingDelegate delegate(clock, items);
+    box->setDelegate(&delegate);
+    QSignalSpy nextItem(box.get(), &ZQPlayerBox::nextItemChanged);
+
+    press(box->playButton());
+    clock.advanceMs(1100);  // item 0 ended at 1.0: the pause before item 1
+    ASSERT_TRUE(box->isStartPending());
+    EXPECT_EQ(box->playStatus(), 0);
+    EXPECT_EQ(box->nextItemIndex(), 1);
+    EXPECT_EQ(nextItem.last().first().toInt(), 1);
+    // The list still runs: its controls are live.
+    EXPECT_TRUE(box->stopButton()->isEnabled());
+    EXPECT_EQ(imageOf(box->playButton()), "zq_pause");
+    EXPECT_TRUE(box->speedUpButton()->isEnabled());
+
+    // Stop: the pending start is dropped, the box rests stopped on item 0.
+    press(box->stopButton());
+    EXPECT_FALSE(box->isStartPending());
+    EXPECT_EQ(box->playStatus(), 2);
+    EXPECT_EQ(box->currItemIndex(), 0);
+    EXPECT_EQ(nextItem.last().first().toInt(), 0);
+    clock.advanceMs(3000);
+    EXPECT_EQ(delegate.events.filter(QStringLiteral("play")), QStringList({"play 0 @0.00"}));
+
+    // Play pauses the list in the pause; the next play starts the pending item at once.
+    press(box->playButton());  // item 0 at 4.1
+    clock.advanceMs(1200);     // in the pause before item 1
+    press(box->playButton());
+    EXPECT_EQ(box->playStatus(), 3);
+    EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    clock.advanceMs(3000);
+    EXPECT_EQ(delegate.events.last(), "stop @5.10");
+    press(box->playButton());
+    EXPECT_EQ(delegate.events.last(), "play 1 @8.30");
+    EXPECT_EQ(box->playStatus(), 1);
+
+    // A faster speed in the pause is shown and applies to the item to come; next skips from
+    // the pending item and starts at once.
+    clock.advanceMs(1100);  // item 1 ended at 9.3
+    ASSERT_TRUE(box->isStartPending());
+    box->speedUp(box->speedUpButton());
+    EXPECT_FLOAT_EQ(box->playRate(), 1.2f);
+    EXPECT_EQ(box->speedRemindLabel()->text(), "1.2X");
+    press(box->nextButton());
+    EXPECT_EQ(delegate.events.last(), "play 3 @9.40");
+    EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 1.2f);
+
+    // Previous in a pause steps back from the pending item.
+    box->playItem(1);
+    clock.advanceMs(1000);  // item 1 ends: the pause before item 2
+    ASSERT_TRUE(box->isStartPending());
+    press(box->lastButton());
+    EXPECT_EQ(delegate.events.last(), QStringLiteral("play 1 @%1").arg(seconds(), 0, 'f', 2));
+}
+
+TEST_F(PlayerBoxTest, ResumingTheLastItemGoesOnWithIt)
+{
+    const QStringList items = voices(2, 2.0);
+    auto box = listBox(items, 1, 0);
+    box->playItem(1);
+    clock.advanceMs(800);
+    press(box->playButton());  // pause
+    press(box->playButton());  // resume: the same item goes on, the list does not restart
+    EXPECT_EQ(box->currItemIndex(), 1);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer()->path(), items.at(1));
+    EXPECT_NEAR(ZQPlayerBox::sharedAudioPlayer()->currentTime(), 0.8, 0.02);
 }
 
 TEST_F(PlayerBoxTest, RepeatModelsReplayTheItemOrTheList)
@@ -246,6 +327,37 @@ TEST_F(PlayerBoxTest, SpeedChangesAreBoundedForThePlayerButNotForThePlayRate)
     EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 1.2f);
 }
 
+TEST_F(PlayerBoxTest, TheSpeedHintAboveTheStripShowsInFull)
+{
+    View window(QRectF(0, 0, 320, 200));
+    window.setBackgroundColor(Qt::black);
+    auto *box = new ZQListPlayerBoxView(QRectF(0, 156, 320, 44));
+    window.addSubview(box);
+    box->setupPlayer(voices(1, 3.0), 1, 0);
+    window.show();
+    box->play();
+    box->speedUp(box->speedUpButton());
+    Label *hint = box->speedRemindLabel();
+    ASSERT_FALSE(hint->isHidden());
+    const QRectF area(ViewSupport::convertToWindow(hint, QPointF(0, 0)), ViewSupport::frame(hint).size());
+    ASSERT_LT(area.top(), 156.0 - 20.0);  // most of it lies above the strip
+
+    // Its light grey shows all over its rectangle, above the strip too; nothing around it.
+    const QImage shot = window.grab().toImage();
+    int lit = 0, samples = 0;
+    for (int y = int(area.top()) + 3; y < int(area.bottom()) - 3; ++y) {
+        for (int x = int(area.left()) + 3; x < int(area.right()) - 3; ++x, ++samples)
+            lit += qGray(shot.pixel(x, y)) > 60 ? 1 : 0;
+    }
+    EXPECT_GT(lit, samples * 3 / 4);
+    EXPECT_EQ(qGray(shot.pixel(int(area.center().x()), int(area.top()) - 3)), 0);
+
+    // It hides after 0.2 s, and with it goes what was drawn above the strip.
+    clock.advanceMs(250);
+    EXPECT_TRUE(hint->isHidden());
+    EXPECT_EQ(qGray(window.grab().toImage().pixel(int(area.center().x()), int(area.center().y()) - 8)), 0);
+}
+
 TEST_F(PlayerBoxTest, ARateChangeMidListCarriesOverToTheFollowingItems)
 {
     const QStringList items = voices(2, 2.0);
@@ -293,43 +405,6 @@ TEST_F(PlayerBoxTest, StartingAnItemInAnotherBoxSilencesThePreviousOne)
     EXPECT_EQ(b->playStatus(), 0);
 }
 
-TEST_F(PlayerBoxTest, ActionsDuringThePauseFollowTheStartButStopCancelsIt)
-{
-    const QStringList items = voices(3, 2.0);
-    auto box = listBox(items, 1, 1);
-    LoggingDelegate delegate(clock, items);
-    box->setDelegate(&delegate);
-
-    // Next pressed during the pause before item 0: carried out once item 0 has started.
-    box->play(box->playButton());
-    clock.advanceMs(500);
-    box->playNextItem(box->nextButton());
-    EXPECT_EQ(box->currItemIndex(), 0);
-    clock.advanceMs(600);
-    EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "stop @1.00"}));
-    EXPECT_EQ(box->currItemIndex(), 1);
-    clock.advanceMs(1000);
-    EXPECT_EQ(delegate.events.last(), "play 1 @2.00");
-
-    // Stop during the pause before an item: nothing starts.
-    box->playNextItem(box->nextButton());
-    clock.advanceMs(300);
-    box->stopPlay();
-    EXPECT_FALSE(box->isStartPending());
-    clock.advanceMs(5000);
-    EXPECT_EQ(delegate.events.last(), "stop @2.40");
-    EXPECT_EQ(box->playStatus(), 2);
-    EXPECT_EQ(box->currItemIndex(), 0);
-
-    // Play from stopped, then stop again while its start is pending: still nothing starts.
-    box->play(box->playButton());
-    clock.advanceMs(500);
-    box->stopPlay();
-    clock.advanceMs(3000);
-    EXPECT_EQ(delegate.events.last(), "stop @2.40");
-    EXPECT_EQ(box->playStatus(), 2);
-}
-
 TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxIdle)
 {
     ZQPlayerBox bare(QRectF(0, 0, 100, 40));
@@ -362,15 +437,14 @@ TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxId
     box->setupPlayer(withMissing, 1, 1);
     box->play();
     clock.advanceMs(5000);
-    EXPECT_EQ(delegate.events, QStringList({"play 0 @3.00", "finish 0 @4.00", "stop @4.00"}));
+    EXPECT_EQ(delegate.events, QStringList({"play 0 @2.00", "finish 0 @3.00", "stop @3.00"}));
     EXPECT_EQ(box->playStatus(), 0);
     EXPECT_EQ(box->currItemIndex(), 1);
     EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer(), nullptr);
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
     // The learner moves on by hand.
     box->playNextItem(box->nextButton());
-    clock.advanceMs(1000);
-    EXPECT_EQ(delegate.events.last(), "play 1 @8.00");  // the third entry, items[1]
+    EXPECT_EQ(delegate.events.last(), "play 1 @7.00");  // the third entry, items[1], at once
 }
 
 TEST_F(PlayerBoxTest, ProgressTicksShowTheTimeAndADestroyedDelegateIsNeverCalled)
