@@ -241,7 +241,7 @@ bool BundlePacker::writeBundle(const QString &folder, const CatalogueSource &sou
         if (!failure.isEmpty() || stop.load())
             break;
         const QString base = folder + QLatin1Char('/') + QString::number(category.id);
-        const QByteArray cover = renderer.renderCover(category.name, category.icon, category.color);
+        const QByteArray cover = renderer.renderCover(category.icon, category.color);
         failure = cover.isEmpty() ? QStringLiteral("cannot encode JPEG images (Qt image format plugin missing?)")
                                   : writeFile(base + QStringLiteral("/cover.jpg"), cover);
         for (const CatalogueSource::Phrase &phrase : category.phrases) {
