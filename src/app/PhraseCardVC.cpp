@@ -10,6 +10,7 @@
 #include "platform/ui/Button.h"
 #include "CategoryController.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/KeyCommands.h"
 #include "widgets/GradientBackground.h"
 #include "platform/ui/Label.h"
 #include "RatingPrompt.h"
@@ -18,6 +19,10 @@
 #include "speech/views/SpectrumCompView.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
+#include "platform/foundation/SoundSettings.h"
+#include "platform/media/MediaClock.h"
+#include "platform/media/MediaTimer.h"
+#include "widgets/RecordingIndicatorView.h"
 #include "WordWriteView.h"
 #include "audio/ZQAudioRecorder.h"
 #include "widgets/ZQImageUtil.h"
@@ -25,7 +30,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -51,12 +55,8 @@ qint64 secondsSinceReferenceDate()
     return QDateTime::currentSecsSinceEpoch() - kReferenceDateUnixSeconds;
 }
 
-bool openSoundInputSettings()
-{
-    // The desktop's nearest thing to the program's microphone settings: the input-devices
-    // page of the PulseAudio volume control.
-    return QProcess::startDetached(QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")});
-}
+// How long the hint after a too short tap stays.
+constexpr int kHintMs = 2000;
 }
 
 PhraseCardVC::PhraseCardVC(QObject *parent) : BaseViewController(parent) {}
@@ -80,6 +80,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
+    hideRecordingIndicator(false);
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -169,6 +170,11 @@ void PhraseCardVC::buildCard()
     connect(m_microphoneBtn, &Button::touchCancel, this, [this](Button *button) { cancelRecordAction(button); });
     connect(m_writeBtn, &Button::touchUpInside, this, [this](Button *button) { writeAction(button); });
     connect(m_lookBtn, &Button::touchUpInside, this, [this](Button *button) { showAction(button); });
+    m_playBtn->setAccessibilityLabel(tr("Play the phrase"));
+    m_microphoneBtn->setAccessibilityLabel(tr("Hold to record your voice"));
+    m_writeBtn->setAccessibilityLabel(tr("Write the phrase"));
+    m_lookBtn->setAccessibilityLabel(tr("Hide the phrase"));
+    KeyCommands::add(root, QKeyCombination(Qt::Key_Space), [this] { toggleVoice(); });
 
     // 7. Previous and next above the panel.
     const qreal panelTop = m_buttonPanel->frame().y();
@@ -184,6 +190,8 @@ void PhraseCardVC::buildCard()
     setButtonImage(m_nextItemBtn, atLast ? QStringLiteral("btn-next2") : QStringLiteral("btn-next"),
                    &m_nextItemImageName);
     m_nextItemBtn->setEnabled(!atLast);
+    m_lastItemBtn->setAccessibilityLabel(tr("Previous phrase"));
+    m_nextItemBtn->setAccessibilityLabel(tr("Next phrase"));
     connect(m_lastItemBtn, &Button::touchUpInside, this, [this](Button *button) { lastItemAction(button); });
     connect(m_nextItemBtn, &Button::touchUpInside, this, [this](Button *button) { nextItemAction(button); });
     m_lastItemBtn->show();
@@ -220,6 +228,7 @@ void PhraseCardVC::showPhrase(const PhraseInfoPtr &phrase)
     m_phraseInfo = phrase;
     m_phraseLbl->setText(phrase->foreignText());
     m_translationLbl->setText(phrase->translationText());
+    m_voicePaused = false;
     m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*phrase)), 0);
     AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
 }
@@ -228,8 +237,25 @@ void PhraseCardVC::playAction(QObject *)
 {
     if (!m_phraseInfo)
         return;
+    m_voicePaused = false;
     m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*m_phraseInfo)), 0);
     AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
+}
+
+// Space: pauses the voice while it sounds, resumes it when paused, else plays it again.
+void PhraseCardVC::toggleVoice()
+{
+    if (m_audioPlayer && m_audioPlayer->isPlaying()) {
+        m_audioPlayer->pause();
+        m_voicePaused = true;
+        return;
+    }
+    if (m_audioPlayer && m_voicePaused) {
+        m_voicePaused = false;
+        m_audioPlayer->play();
+        return;
+    }
+    playAction(m_playBtn);
 }
 
 void PhraseCardVC::lastItemAction(QObject *)
@@ -283,6 +309,7 @@ void PhraseCardVC::showAction(QObject *sender)
         button = m_lookBtn;
     setButtonImage(button, hide ? QStringLiteral("btn-no-look") : QStringLiteral("btn-look"),
                    button == m_lookBtn ? &m_lookImageName : nullptr);
+    button->setAccessibilityLabel(hide ? tr("Show the phrase") : tr("Hide the phrase"));
 }
 
 void PhraseCardVC::writeAction(QObject *)
@@ -303,6 +330,7 @@ void PhraseCardVC::writeAction(QObject *)
 void PhraseCardVC::beginRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_voicePaused = false;
     if (m_audioPlayer)
         m_audioPlayer->stop();
     if (AudioSession::sharedInstance().recordPermission() == AudioSession::RecordPermission::Denied) {
@@ -317,8 +345,61 @@ void PhraseCardVC::beginRecordAction(QObject *)
         QDir().mkpath(folder);  // a failure shows as a recording that does not start
     m_audioRecorder->recordPushed(m_myVoicePath);
     AudioRecorder *recorder = m_audioRecorder->recorder();
-    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath)
+    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
         m_pressRecordingPath = m_myVoicePath;
+        m_pressStartUs = MediaClock::instance()->nowUs();
+        showRecordingIndicator();
+    }
+}
+
+// The meter and the time while the button is held, across the previous / next row (which
+// cannot be used meanwhile), as wide as the button panel.
+RecordingIndicatorView *PhraseCardVC::recordingIndicator()
+{
+    if (!m_recordingIndicator) {
+        const QRectF row = m_lastItemBtn->frame();
+        const QRectF panel = m_buttonPanel->frame();
+        m_recordingIndicator = new RecordingIndicatorView(QRectF(panel.left(), row.top(), panel.width(), row.height()),
+                                                          m_contentView);
+        m_recordingIndicator->setAccessibleName(tr("Recording"));
+        m_hintTimer = new MediaTimer(m_recordingIndicator);
+        m_hintTimer->setSingleShot(true);
+        connect(m_hintTimer, &MediaTimer::timeout, m_recordingIndicator, &QWidget::hide);
+    }
+    return m_recordingIndicator;
+}
+
+void PhraseCardVC::showRecordingIndicator()
+{
+    RecordingIndicatorView *indicator = recordingIndicator();
+    m_hintTimer->stop();
+    indicator->showRecording();
+    indicator->show();
+    indicator->raise();
+}
+
+void PhraseCardVC::hideRecordingIndicator(bool tooShort)
+{
+    if (!m_recordingIndicator)
+        return;
+    if (!tooShort) {
+        m_hintTimer->stop();
+        m_recordingIndicator->hide();
+        return;
+    }
+    m_recordingIndicator->showHint(tr("Tap and hold to speak."));
+    m_recordingIndicator->show();
+    m_hintTimer->start(kHintMs);
+}
+
+void PhraseCardVC::periodicTimeObserver(AudioRecorder *recorder, float powerValue, float)
+{
+    if (!m_recordingIndicator || m_recordingIndicator->mode() != RecordingIndicatorView::Mode::Recording
+        || m_pressRecordingPath.isEmpty())
+        return;
+    m_recordingIndicator->setLevel(powerValue);
+    if (recorder)
+        m_recordingIndicator->setElapsed(recorder->currentTime());
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
@@ -329,12 +410,15 @@ void PhraseCardVC::endRecordAction(QObject *)
     AudioRecorder *recorder = m_audioRecorder ? m_audioRecorder->recorder() : nullptr;
     const QString expected = m_phraseInfo ? AppCommon::recordFolderPath() + m_phraseInfo->id + QStringLiteral(".caf")
                                           : QString();
-    const bool recorded = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
-        && recorder->isRecording() && recorder->path() == expected
-        && recorder->currentTime() >= minimumRecordingSeconds;
+    const bool running = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
+        && recorder->isRecording() && recorder->path() == expected;
+    const bool recorded = running && recorder->currentTime() >= minimumRecordingSeconds;
+    // The hint answers a tap, not a microphone that delivered nothing while held.
+    const bool tap = running && MediaClock::instance()->nowUs() - m_pressStartUs < qint64(minimumRecordingSeconds * 1e6);
     m_pressRecordingPath.clear();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
+    hideRecordingIndicator(tap);
     if (!recorded || !QFileInfo::exists(expected))
         return;
 
@@ -361,19 +445,32 @@ void PhraseCardVC::cancelRecordAction(QObject *)
     m_pressRecordingPath.clear();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
+    hideRecordingIndicator(false);
 }
 
+// On this platform recording is refused only when there is no microphone (no input device
+// or no sound server): say so, and offer the desktop's sound settings.
 void PhraseCardVC::presentMicrophoneAlert()
 {
-    AlertView *alert = AlertView::alert(QString(), tr("Microphone Access Denied"), tr("Cancel"), {tr("Open Settings")});
-    connect(alert, &AlertView::clicked, alert, [](int index) {
-        if (index != 1)
+    AlertView *alert = AlertView::alert(QString(), tr("No microphone was found."), tr("Cancel"), {tr("Open Settings")});
+    QPointer<PhraseCardVC> self(this);
+    connect(alert, &AlertView::clicked, this, [self](int index) {
+        if (index != 1 || !self)
             return;
-        if (settingsOpener())
-            settingsOpener()();
-        else
-            openSoundInputSettings();
+        const bool opened = settingsOpener() ? settingsOpener()() : SoundSettings::open();
+        if (!opened)
+            self->presentNoSettingsAlert();
     });
+    alert->show(view()->window());
+}
+
+void PhraseCardVC::presentNoSettingsAlert()
+{
+    AlertView *alert = AlertView::alert(
+        QString(),
+        tr("No sound settings program was found. Connect a microphone, make sure the computer's sound service is "
+           "running, then hold the microphone button again."),
+        tr("OK"));
     alert->show(view()->window());
 }
 

@@ -6,10 +6,12 @@
 #include "platform/ui/Fonts.h"
 #include "widgets/GradientBackground.h"
 #include "widgets/KeyboardSupport.h"
+#include "platform/ui/KeyCommands.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -46,7 +48,6 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     m_textField->setFont(Fonts::systemFont(22.5));
     m_textField->installEventFilter(this);
     setFieldBorderColor(Qt::darkGray);
-    connect(m_textField, &QLineEdit::returnPressed, this, [this]() { textFieldShouldReturn(m_textField); });
     m_textField->show();
     BlockGestures::addTapGesture(this, 1, [this](BlockTap *) { dismissKeyboard(this); });
 
@@ -78,6 +79,10 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     connect(m_redoBtn, &Button::touchUpInside, this, [this](Button *button) { redoAction(button); });
     connect(m_submitBtn, &Button::touchUpInside, this, [this](Button *button) { submitAction(button); });
     m_redoBtn->setEnabled(false);
+
+    // Return submits, from the field (which hands it on, see eventFilter) or elsewhere.
+    KeyCommands::add(this, QKeyCombination(Qt::Key_Return), [this] { textFieldShouldReturn(m_textField); },
+                     KeyCommands::Scope::Modal);
 
     // The field takes the keyboard at once.
     m_textField->setFocus(Qt::OtherFocusReason);
@@ -130,6 +135,14 @@ bool WordWriteView::textFieldShouldBeginEditing(QLineEdit *)
 
 bool WordWriteView::eventFilter(QObject *watched, QEvent *event)
 {
+    // Return in the field submits here and goes no further, so it counts once.
+    if (watched == m_textField && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            textFieldShouldReturn(m_textField);
+            return true;
+        }
+    }
     // The field clears when editing begins, as the phone's text field with
     // clearsOnBeginEditing does.
     if (watched == m_textField && event->type() == QEvent::FocusIn && textFieldShouldBeginEditing(m_textField))

@@ -21,7 +21,8 @@ class ScrollView;
 // on the panel above the body the text field, the answer label (hidden until a submit) and
 // Redo | Submit sharing the bottom 45 points. Answers are compared lower-cased and exactly
 // (white space and punctuation count); every right check adds 1 to "kWriteCount", a
-// repeated one too. The Return key submits as the Submit button does; a tap on the panel
+// repeated one too. The Return key submits as the Submit button does (in the field and,
+// while the panel is shown, anywhere in the window); Escape closes the panel; a tap on the panel
 // ends editing. The panel closes itself (closeAction of ZQPopView).
 //
 // Thread: main thread. Failure: none; a panel shown without a phrase compares against an

@@ -71,10 +71,10 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     showMask();
     addSubview(m_bodyView);
 
+    QVariantMap advices;
     {
         ZQPSRecognizer recognizer;
         runRecognition(recognizer, estimatedAudioFilePath);
-        QVariantMap advices;
         m_score = scoreOnTenScale(ZQPSRecognizer::getScore(recognizer.wordsInfo(), standardText, advices));
     }
 
@@ -92,6 +92,9 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
         m_estimatedSpectrumPanel->setSpectrum(estimatedAudioFilePath, recognizer.powerSpectrumInfo());
         m_estimatedSpectrumPanel->resizeView();
     }
+    // A recording without a voice says so rather than showing an empty voiceprint.
+    if (advices.contains(QStringLiteral("no_voice")))
+        m_estimatedSpectrumPanel->showMessage(advices.value(QStringLiteral("no_voice")).toString());
 }
 
 void SpectrumCompView::layOutContent()

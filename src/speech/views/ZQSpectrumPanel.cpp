@@ -3,6 +3,8 @@
 #include "platform/ui/AssetImages.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/DeviceProfile.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
 #include "platform/media/MediaTimer.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ViewSupport.h"
@@ -95,6 +97,22 @@ void ZQSpectrumPanel::initPlay()
 }
 
 bool ZQSpectrumPanel::isFinishResetPending() const { return m_finishTimer->isActive(); }
+
+void ZQSpectrumPanel::showMessage(const QString &text)
+{
+    if (!m_messageLabel) {
+        m_messageLabel = new Label(m_asContainer->frame().adjusted(4, 0, -4, 0), this);
+        m_messageLabel->setTextAlignment(Qt::AlignHCenter);
+        m_messageLabel->setNumberOfLines(0);
+        m_messageLabel->setAdjustsFontSizeToFitWidth(true);
+        m_messageLabel->setFont(Fonts::systemFont(16));
+        m_messageLabel->setTextColor(QColor(85, 85, 85));
+    }
+    m_asView->hide();
+    m_messageLabel->setText(text);
+    m_messageLabel->show();
+    m_messageLabel->raise();
+}
 
 void ZQSpectrumPanel::play(AudioPlayer *player)
 {
