@@ -3,6 +3,7 @@
 #include "platform/ui/AlertView.h"
 #include "content/AppCommon.h"
 #include "audio/AppCommonAudio.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/AssetImages.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/media/AudioRecorder.h"
@@ -22,33 +23,24 @@
 #include "audio/ZQAudioRecorder.h"
 #include "widgets/ZQImageUtil.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
+#include <cmath>
+
 namespace {
-// 1 January 2001 00:00 UTC, the reference date of the rating rule, in Unix seconds.
-constexpr qint64 kReferenceDateUnixSeconds = 978307200;
-
-std::function<qint64()> &secondsSource()
-{
-    static std::function<qint64()> source;
-    return source;
-}
-
 std::function<bool()> &settingsOpener()
 {
     static std::function<bool()> opener;
     return opener;
 }
 
+// Whole seconds since the reference date on the installed clock.
 qint64 secondsSinceReferenceDate()
 {
-    if (secondsSource())
-        return secondsSource()();
-    return QDateTime::currentSecsSinceEpoch() - kReferenceDateUnixSeconds;
+    return qint64(std::floor(Clock::instance().secondsSinceReferenceDate()));
 }
 
 bool openSoundInputSettings()
@@ -409,11 +401,6 @@ void PhraseCardVC::giveRatingReminderChance()
     case RatingChance::None:
         break;
     }
-}
-
-void PhraseCardVC::setSecondsSinceReferenceDateSource(std::function<qint64()> source)
-{
-    secondsSource() = std::move(source);
 }
 
 void PhraseCardVC::setSettingsOpener(std::function<bool()> opener)

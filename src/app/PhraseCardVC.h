@@ -94,8 +94,6 @@ public:
 
     // The reminder's decision for t seconds since 1 January 2001 (no version rated).
     static RatingChance ratingChanceAt(qint64 secondsSinceReferenceDate);
-    // The clock of the rating rule (tests); an empty function restores the system clock.
-    static void setSecondsSinceReferenceDateSource(std::function<qint64()> source);
     // What "Open Settings" of the access alert runs (tests); empty restores the default,
     // which starts the desktop's sound input settings (pavucontrol) when installed.
     static void setSettingsOpener(std::function<bool()> opener);

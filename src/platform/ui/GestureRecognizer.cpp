@@ -1,6 +1,6 @@
 #include "GestureRecognizer.h"
 
-#include "Clock.h"
+#include "platform/foundation/Clock.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -306,6 +306,7 @@ GestureRecognizer::GestureRecognizer(QObject *parent) : QObject(parent)
 
 GestureRecognizer::~GestureRecognizer()
 {
+    cancelTimeout();
     if (GestureDispatcher *dispatcher = GestureDispatcher::existing())
         dispatcher->forget(this);
 }
@@ -334,9 +335,24 @@ QPointF GestureRecognizer::locationInView(const QWidget *view) const
     return target->mapFromGlobal(centroid());
 }
 
-void GestureRecognizer::setClock(Clock *clock) { m_clock = clock; }
+qint64 GestureRecognizer::nowMs() { return Clock::instance().nowMs(); }
 
-Clock &GestureRecognizer::clock() const { return m_clock ? *m_clock : Clock::system(); }
+void GestureRecognizer::scheduleTimeout(qint64 delayMs, std::function<void()> callback)
+{
+    cancelTimeout();
+    m_timeoutClock = &Clock::instance();
+    m_timeoutId = m_timeoutClock->schedule(delayMs, [this, callback = std::move(callback)]() {
+        m_timeoutId = 0;
+        callback();
+    });
+}
+
+void GestureRecognizer::cancelTimeout()
+{
+    if (m_timeoutClock && m_timeoutId != 0)
+        m_timeoutClock->cancel(m_timeoutId);
+    m_timeoutId = 0;
+}
 
 QList<GestureRecognizer *> GestureRecognizer::recognizersOf(const QWidget *view)
 {
