@@ -9,7 +9,7 @@
 
 ZQListPlayerBoxView::ZQListPlayerBoxView(const QRectF &frame, QWidget *parent) : ZQPlayerBox(frame, parent)
 {
-    const bool tablet = Screen::width() > 760;
+    const bool tablet = Screen::isTablet();
     m_margin = tablet ? 20 : 15;
     m_btnWidth = tablet ? 40 : 32;
     m_btnHeight = m_btnWidth;
