@@ -13,6 +13,7 @@
 #include "platform/ui/Fonts.h"
 #include "widgets/GradientBackground.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "RatingPrompt.h"
 #include "ScreenMetrics.h"
 #include "platform/ui/ScrollView.h"
@@ -287,7 +288,7 @@ void PhraseCardVC::writeAction(QObject *)
     panel->show();
     panel->showWordWrite(m_phraseInfo);
     panel->setFrame(QRectF((W - width) / 2, 68, width, panel->bodyView()->frame().height() + panel->headH()));
-    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    ViewSupport::setShadow(panel, PlatformColors::darkGray(), QPointF(3, 3), 2, 1);
     panel->raise();
     m_wordWriteView = panel;
 }
@@ -341,7 +342,7 @@ void PhraseCardVC::endRecordAction(QObject *)
     panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
-    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    ViewSupport::setShadow(panel, PlatformColors::darkGray(), QPointF(3, 3), 2, 1);
     panel->raise();
     AppCommon::increaseUserInfoCount(QStringLiteral("kReadCount"));
     if (Label *score = panel->testedWordScoreLbl())

@@ -34,7 +34,7 @@ TEST_F(SpectrumPanelTest, GeometryScalesWithTheScreen)
         expectRect(panel.asContainer()->frame(), QRectF(5, 5, 290, 128));
         expectRect(panel.asView()->frame(), QRectF(0, 0, 290, 128));
         expectRect(panel.playerBoxView()->frame(), QRectF(0, 138, 300, 30));
-        EXPECT_EQ(panel.backgroundColor(), QColor(255, 165, 0));
+        EXPECT_EQ(panel.backgroundColor(), QColor(255, 128, 0));
         EXPECT_EQ(panel.asContainer()->backgroundColor(), QColor(Qt::white));
         EXPECT_FALSE(panel.asContainer()->bounces());
         EXPECT_EQ(panel.playerBoxView()->delegate(), &panel);
