@@ -99,7 +99,25 @@ public:
     static void setSettingsOpener(std::function<bool()> opener);
 
 private:
+    // The card's layout values: margin m = W / 20, button panel width P = W - 2m, slot
+    // s = P / 5 and button side b = 0.6 s.
+    struct CardMetrics
+    {
+        qreal margin = 0;
+        qreal panelWidth = 0;
+        qreal slot = 0;
+        qreal button = 0;
+    };
+    // viewDidLoad builds the card in these steps, in this order.
     void buildCard();
+    void attachRecorder();
+    void findCategoryOfPhrase();
+    void buildToolBar();
+    qreal buildContentView();  // returns its height
+    CardMetrics cardMetrics();  // also sets the cell margin
+    void buildButtonPanel(const CardMetrics &metrics, qreal contentHeight);
+    void buildStepButtons(const CardMetrics &metrics);
+    void buildLabels(const CardMetrics &metrics);
     void showPhrase(const PhraseInfoPtr &phrase);
     QList<PhraseInfoPtr> categoryPhrases() const;
     int lastIndex() const;
