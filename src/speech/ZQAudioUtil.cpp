@@ -221,6 +221,23 @@ bool waveError(const QString &path, const QString &reason)
     ZQLog::log(QStringLiteral(" can not read the WAVE file %1: %2").arg(path, reason), kErrorLevel);
     return false;
 }
+
+// The 16 bytes of a PCM "fmt " chunk of `length` bytes, read at the file's position.
+bool readFormatChunk(QFile &file, qint64 length, AudioDataInfo &result)
+{
+    const QByteArray fmt = file.read(16);
+    if (length < 16 || fmt.size() < 16)
+        return false;
+    const char *p = fmt.constData();
+    result.format_length = quint64(length);
+    result.format_tag = qFromLittleEndian<quint16>(p);
+    result.channels = qFromLittleEndian<qint16>(p + 2);
+    result.sample_rate = qFromLittleEndian<quint32>(p + 4);
+    result.avg_bytes_sec = qFromLittleEndian<quint32>(p + 8);
+    result.block_align = qFromLittleEndian<qint16>(p + 12);
+    result.bits_per_sample = qFromLittleEndian<qint16>(p + 14);
+    return true;
+}
 }
 
 bool ZQAudioUtil::decodeWaveData(const QString &path, AudioDataInfo &info)
@@ -248,17 +265,8 @@ bool ZQAudioUtil::decodeWaveData(const QString &path, AudioDataInfo &info)
         const qint64 length = qFromLittleEndian<quint32>(chunkHeader.constData() + 4);
         const qint64 payload = position + 8;
         if (id == "fmt ") {
-            const QByteArray fmt = file.read(16);
-            if (length < 16 || fmt.size() < 16)
+            if (!readFormatChunk(file, length, result))
                 return waveError(path, QStringLiteral("format chunk too short"));
-            const char *p = fmt.constData();
-            result.format_length = quint64(length);
-            result.format_tag = qFromLittleEndian<quint16>(p);
-            result.channels = qFromLittleEndian<qint16>(p + 2);
-            result.sample_rate = qFromLittleEndian<quint32>(p + 4);
-            result.avg_bytes_sec = qFromLittleEndian<quint32>(p + 8);
-            result.block_align = qFromLittleEndian<qint16>(p + 12);
-            result.bits_per_sample = qFromLittleEndian<qint16>(p + 14);
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat)
