@@ -1,6 +1,7 @@
 // The one sound file reader of the player, the file-fed microphone and the recogniser:
 // samples as stored, and speech samples (mean of the channels, 16 kHz, 16-bit).
 #include "platform/media/AudioFileReader.h"
+#include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,27 +14,9 @@
 #include <limits>
 #include <numbers>
 
-namespace {
+using MediaTestSupport::writeSamples;
 
-template <typename Sample>
-bool writeFile(const QString &path, int format, int sampleRate, int channels, const std::vector<Sample> &samples)
-{
-    SF_INFO info{};
-    info.samplerate = sampleRate;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t frames = sf_count_t(samples.size()) / channels;
-    sf_count_t written = 0;
-    if constexpr (std::is_same_v<Sample, short>)
-        written = sf_writef_short(file, samples.data(), frames);
-    else
-        written = sf_writef_float(file, samples.data(), frames);
-    sf_close(file);
-    return written == frames;
-}
+namespace {
 
 std::vector<qint16> speechSamples(const QString &path, qint64 maxSamples = 0, bool *ok = nullptr)
 {
@@ -58,7 +41,7 @@ TEST(AudioFileReader, StereoAt44kIsTheMeanOfItsChannelsAt16k)
         stereo.push_back(short(std::lround(0.2 * 32768)));
     }
     const QString path = TestSupport::freshDirectory(QStringLiteral("reader-stereo")) + QStringLiteral("/mix.wav");
-    ASSERT_TRUE(writeFile(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, stereo));
+    ASSERT_TRUE(writeSamples(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, stereo));
 
     AudioFileReader reader;
     ASSERT_TRUE(reader.open(path)) << qPrintable(reader.errorString());
@@ -92,7 +75,7 @@ TEST(AudioFileReader, SixteenKilohertzMonoIsTakenSampleForSample)
 {
     const std::vector<short> stored{-32768, 32767, 0, 1, -1, 12345, -12345};
     const QString path = TestSupport::freshDirectory(QStringLiteral("reader-exact")) + QStringLiteral("/exact.wav");
-    ASSERT_TRUE(writeFile(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, stored));
+    ASSERT_TRUE(writeSamples(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, stored));
     bool ok = false;
     EXPECT_EQ(speechSamples(path, 0, &ok), std::vector<qint16>(stored.begin(), stored.end()));
     EXPECT_TRUE(ok);
@@ -103,7 +86,7 @@ TEST(AudioFileReader, OutOfRangeAndNanSamplesAreClippedOrSilenced)
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::vector<float> stored{1.5f, -1.5f, nan, 0.25f, -1.0f, 1.0f, 0.5f / 32768.0f};
     const QString path = TestSupport::freshDirectory(QStringLiteral("reader-float")) + QStringLiteral("/float.wav");
-    ASSERT_TRUE(writeFile(path, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 16000, 1, stored));
+    ASSERT_TRUE(writeSamples(path, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 16000, 1, stored));
     bool ok = false;
     // Half a step rounds to even.
     EXPECT_EQ(speechSamples(path, 0, &ok), (std::vector<qint16>{32767, -32768, 0, 8192, -32768, 32767, 0}));
@@ -114,7 +97,7 @@ TEST(AudioFileReader, SpeechSamplesStopAtTheCallersLimit)
 {
     const QString folder = TestSupport::freshDirectory(QStringLiteral("reader-limit"));
     const QString exact = folder + QStringLiteral("/exact.wav");
-    ASSERT_TRUE(writeFile(exact, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, std::vector<short>(1000, 7)));
+    ASSERT_TRUE(writeSamples(exact, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, std::vector<short>(1000, 7)));
     bool ok = false;
     EXPECT_EQ(speechSamples(exact, 1000, &ok).size(), 1000u);
     EXPECT_TRUE(ok);
@@ -128,7 +111,7 @@ TEST(AudioFileReader, SpeechSamplesStopAtTheCallersLimit)
 
     // The bound counts samples after resampling: one second at 8 kHz is 16000 of them.
     const QString low = folder + QStringLiteral("/low.wav");
-    ASSERT_TRUE(writeFile(low, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, std::vector<short>(8000, 7)));
+    ASSERT_TRUE(writeSamples(low, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, std::vector<short>(8000, 7)));
     speechSamples(low, 12000, &ok);
     EXPECT_FALSE(ok);
     EXPECT_NEAR(double(speechSamples(low, 16100, &ok).size()), 16000.0, 1.0);
@@ -139,7 +122,7 @@ TEST(AudioFileReader, InterleavedSamplesComeAsStored)
 {
     const std::vector<short> stored{100, -200, 300, -400, 16384, -32768};
     const QString path = TestSupport::freshDirectory(QStringLiteral("reader-raw")) + QStringLiteral("/raw.wav");
-    ASSERT_TRUE(writeFile(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 2, stored));
+    ASSERT_TRUE(writeSamples(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 2, stored));
     AudioFileReader reader;
     ASSERT_TRUE(reader.open(path));
     std::vector<float> samples;
