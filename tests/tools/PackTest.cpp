@@ -78,19 +78,6 @@ protected:
 };
 }
 
-TEST(CatalogueSource, splitsWordsAsTheCorpusBuilder)
-{
-    EXPECT_EQ(CatalogueSource::corpusWords(QStringLiteral("I'm fine, thank you.")),
-              (QStringList{QStringLiteral("I'M"), QStringLiteral("FINE"), QStringLiteral("THANK"), QStringLiteral("YOU")}));
-    // The last word counts without punctuation (a space is appended); runs of separators
-    // give no empty words; characters other than letters, digits and apostrophes go.
-    EXPECT_EQ(CatalogueSource::corpusWords(QStringLiteral("Wait...  what?! no-way")),
-              (QStringList{QStringLiteral("WAIT"), QStringLiteral("WHAT"), QStringLiteral("NOWAY")}));
-    EXPECT_EQ(CatalogueSource::corpusWords(QStringLiteral("你好。世界、再见")),
-              (QStringList{QStringLiteral("你好"), QStringLiteral("世界"), QStringLiteral("再见")}));
-    EXPECT_TRUE(CatalogueSource::corpusWords(QStringLiteral(" ?! ")).isEmpty());
-}
-
 // Each broken source: exit status 1, a message naming the file and the entry, and nothing
 // written (no bundle, no temporary folder left beside it).
 TEST_F(PackTest, rejectsBadSourcesWithoutWritingAnything)
