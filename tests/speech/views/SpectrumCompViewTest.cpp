@@ -226,7 +226,7 @@ TEST_F(SpectrumCompViewTest, CloseStopsThePlayingPanelAndDeletesThePanelAndItsMa
     ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
     lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(300));
     press(lower->playerBoxView()->playButton());
-    clock.advanceMs(1500);
+    clock.advance(1500);
     ASSERT_GT(lower->asView()->playProgress(), 0.0f);
 
     QPointer<SpectrumCompView> guard(view);
