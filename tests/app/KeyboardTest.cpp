@@ -38,7 +38,7 @@ protected:
             card->setPhraseInfo(phrase);
             return card;
         });
-        PhraseCardVC::setSecondsSinceReferenceDateSource([] { return qint64(2); });  // no rating prompt on back
+        clock.setSecondsSinceReferenceDate(2.0);  // no rating prompt on back
         window = std::make_unique<Window>(Screen::bounds());
         auto screen = std::make_unique<MainViewController>();
         main = screen.get();
@@ -54,7 +54,6 @@ protected:
         QTest::qWait(20);  // the spinner threads hand back and finish
         Localization::install(QStringLiteral("en"));
         CategoryController::setPhraseCardMaker({});
-        PhraseCardVC::setSecondsSinceReferenceDateSource({});
         CardTestFixture::TearDown();
     }
     CategoryController *openCategory()

@@ -145,11 +145,11 @@ TEST_F(MicrophoneTest, HoldingTheButtonShowsTheLevelAndTimeAndATapShowsTheHint)
     // Across the previous / next row, as wide as the button panel.
     EXPECT_EQ(meter->frame().top(), card->lastItemBtn()->frame().top());
     EXPECT_EQ(meter->frame().width(), card->buttonPanel()->frame().width());
-    clock.advanceMs(500);
+    clock.advance(500);
     EXPECT_NEAR(meter->level(), 0.5f, 0.05f);  // the 50 ms peaks of a tone at half scale
     EXPECT_GT(meter->meterFill(), 0.8);
     EXPECT_EQ(meter->elapsedText(), QStringLiteral("0:00"));
-    clock.advanceMs(1100);
+    clock.advance(1100);
     EXPECT_EQ(meter->elapsedText(), QStringLiteral("0:01"));
     card->cancelRecordAction(card->microphoneBtn());
     EXPECT_TRUE(meter->isHidden());
@@ -157,15 +157,15 @@ TEST_F(MicrophoneTest, HoldingTheButtonShowsTheLevelAndTimeAndATapShowsTheHint)
     // A tap shorter than 0.1 s: no comparison, the hint for two seconds.
     card->beginRecordAction(card->microphoneBtn());
     EXPECT_EQ(meter->level(), 0.0f);  // a new recording starts from an empty meter
-    clock.advanceMs(40);
+    clock.advance(40);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_EQ(card->spectrumCompView(), nullptr);
     EXPECT_FALSE(meter->isHidden());
     EXPECT_EQ(meter->mode(), RecordingIndicatorView::Mode::Hint);
     EXPECT_EQ(meter->hintText(), QStringLiteral("Tap and hold to speak."));
-    clock.advanceMs(1900);
+    clock.advance(1900);
     EXPECT_FALSE(meter->isHidden());
-    clock.advanceMs(200);
+    clock.advance(200);
     EXPECT_TRUE(meter->isHidden());
 
     // A long hold on a microphone that delivered nothing is no tap: no hint, no panel.
@@ -173,7 +173,7 @@ TEST_F(MicrophoneTest, HoldingTheButtonShowsTheLevelAndTimeAndATapShowsTheHint)
     AudioDevices::setStateForTesting([] { return AudioDevices::State{true, true, true}; });
     AudioInput::setFactoryForTesting([] { return std::make_unique<MuteInput>(); });
     card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(1000);
+    clock.advance(1000);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_TRUE(meter->isHidden());
     EXPECT_EQ(card->spectrumCompView(), nullptr);

@@ -1,6 +1,6 @@
 #include "AudioDevices.h"
 
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 
 #include <QElapsedTimer>
 #include <QMediaDevices>
@@ -73,7 +73,7 @@ AudioDevices::State AudioDevices::current()
     if (injected())
         return injected()();
     State state;
-    if (!MediaClock::instance()->isRealTime() || !serverFound())
+    if (!Clock::instance().isRealTime() || !serverFound())
         return state;
     state.server = true;
     state.input = !QMediaDevices::defaultAudioInput().isNull();

@@ -14,7 +14,7 @@
 // second). From the first answer on, Qt's device lists follow the server: a microphone
 // plugged in later shows up, one unplugged goes.
 //
-// Only the system clock uses devices (MediaClock::isRealTime); on another clock there are
+// Only the system clock uses devices (Clock::isRealTime); on another clock there are
 // none, unless a test injects what the devices look like (setStateForTesting).
 //
 // Thread: main thread. Failure: none; an unreachable server and a missing device are

@@ -5,6 +5,7 @@
 #include "platform/ui/DeviceProfile.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/media/MediaTimer.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ViewSupport.h"
@@ -43,7 +44,7 @@ ZQSpectrumPanel::ZQSpectrumPanel(const QRectF &frame, QWidget *parent)
     : View(frame, parent), m_asMargin(float(Screen::height() * 5.0 / 568.0)),
       m_asHeight(float(Screen::height() * 128.0 / 568.0))
 {
-    setBackgroundColor(QColor(255, 165, 0));  // orange
+    setBackgroundColor(PlatformColors::orange());
     const QRectF own = bounds();
     m_textureView = new PatternView(own, AssetImages::image(QStringLiteral("texture_frost_50")), this);
 
@@ -106,7 +107,7 @@ void ZQSpectrumPanel::showMessage(const QString &text)
         m_messageLabel->setNumberOfLines(0);
         m_messageLabel->setAdjustsFontSizeToFitWidth(true);
         m_messageLabel->setFont(Fonts::systemFont(16));
-        m_messageLabel->setTextColor(QColor(85, 85, 85));
+        m_messageLabel->setTextColor(PlatformColors::darkGray());
     }
     m_asView->hide();
     m_messageLabel->setText(text);
