@@ -17,7 +17,11 @@
 #include <cmath>
 
 namespace {
-const char *const kSizeKey = "windowSize";
+// One remembered size per interface size (device preset): "windowSize/375x667".
+QString sizeKey(const QSizeF &phone)
+{
+    return QStringLiteral("windowSize/%1x%2").arg(qRound(phone.width())).arg(qRound(phone.height()));
+}
 
 struct SizeStore
 {
@@ -31,19 +35,19 @@ SizeStore &sizeStore()
     return functions;
 }
 
-void storeSize(const QSize &size)
+void storeSize(const QSizeF &phone, const QSize &size)
 {
     if (sizeStore().store)
         sizeStore().store(size);
     else
-        Preferences::setValue(QLatin1String(kSizeKey), size);
+        Preferences::setValue(sizeKey(phone), size);
 }
 
-QSize loadSize()
+QSize loadSize(const QSizeF &phone)
 {
     if (sizeStore().load)
         return sizeStore().load();
-    return Preferences::value(QLatin1String(kSizeKey)).toSize();
+    return Preferences::value(sizeKey(phone)).toSize();
 }
 
 // Draws the embedded window as a screen of the scale's pixel ratio would: rendered into an
@@ -97,12 +101,13 @@ DesktopWindow::DesktopWindow(Window *window) : QGraphicsView(static_cast<QWidget
     m_sizeSaver = new QTimer(this);
     m_sizeSaver->setSingleShot(true);
     m_sizeSaver->setInterval(500);
-    connect(m_sizeSaver, &QTimer::timeout, this, [this] { storeSize(size()); });
+    connect(m_sizeSaver, &QTimer::timeout, this, [this] { storeSize(phoneSize(), size()); });
 }
 
 DesktopWindow::~DesktopWindow()
 {
-    storeSize(size());
+    if (m_window)
+        storeSize(phoneSize(), size());
     // Hand the Window back to its owner rather than letting the proxy delete it.
     if (m_proxy && m_window) {
         m_proxy->setWidget(nullptr);
@@ -118,7 +123,7 @@ QSizeF DesktopWindow::phoneSize() const
 QSize DesktopWindow::restoredSize() const
 {
     const QSizeF phone = phoneSize();
-    QSize size = loadSize();
+    QSize size = loadSize(phone);
     if (!size.isValid() || size.width() < phone.width() * minimumScale() || size.height() < phone.height() * minimumScale())
         size = phone.toSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -16,7 +16,8 @@ class Window;
 // scaled uniformly to fit (layouts keep their point geometry, only the scale changes) and
 // centred, with a vertical gradient (setLetterboxGradient) in the bands left over. Ctrl+plus and
 // Ctrl+minus zoom by quarter steps (0.5x to 4x), Ctrl+0 returns to 1x; the window's size is
-// remembered (preference "windowSize") and restored at the next start.
+// remembered for each interface size (preference "windowSize/375x667" and so on) and
+// restored at the next start.
 //
 // Input, focus, tooltips and the accessibility tree reach the Window's views through Qt's
 // graphics proxy, mapped through the scale.
