@@ -6,7 +6,7 @@ PHRASEBOOK_PACKAGES=(
     nettle-dev libplist-dev libplist++-dev
     libsndfile1-dev libsoxr-dev libsoundtouch-dev libfftw3-dev libpulse-dev
     libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us
-    flite espeak-ng sox openssl
+    flite espeak-ng sox openssl pulseaudio
     fonts-dseg fonts-comic-neue fonts-noto-core fonts-noto-cjk fonts-material-design-icons-iconfont
     libgtest-dev libgmock-dev
 )

@@ -1,8 +1,8 @@
 // A sound server that starts after the program: playback and recording use it from then on,
 // without a restart. Runs on the system clock against a private PulseAudio server (its own
-// runtime folder, a null sink and a null source) and is skipped where pulseaudio is not
-// installed. Its own test program: the check needs a process in which nothing has asked
-// Qt Multimedia for devices yet.
+// runtime folder, a null sink and a null source); without pulseaudio it is skipped, or fails
+// when PHRASEBOOK_REQUIRE_TEST_TOOLS=1. Its own test program: the check needs a process in
+// which nothing has asked Qt Multimedia for devices yet.
 #include "platform/media/AudioDevices.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/media/AudioRecorder.h"
@@ -65,8 +65,7 @@ private:
 
 TEST(SoundServerRecovery, PlaybackAndRecordingWorkOnceTheServerAppears)
 {
-    if (!TestSupport::programAvailable(QStringLiteral("pulseaudio")))
-        GTEST_SKIP() << "pulseaudio is not installed";
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("pulseaudio")), "pulseaudio");
     const QString runtime = TestSupport::freshDirectory(QStringLiteral("pulse"));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
