@@ -3,12 +3,9 @@
 // a pop-up or alert keeps keys from the screen below, a text field keeps its own keys; and
 // every icon-only button is a named push button (its tooltip the same name) that a screen
 // reader can press.
-#include "CardTestFixture.h"
+#include "WindowFixture.h"
 
 #include "app/CategoryView.h"
-#include "app/Localization.h"
-#include "app/MainViewController.h"
-#include "app/PhraseCardVC.h"
 #include "app/PhraseInfoView.h"
 #include "app/WordWriteView.h"
 #include "audio/ZQListPlayerBoxView.h"
@@ -16,58 +13,15 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/NavigationController.h"
-#include "platform/ui/Window.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QSignalSpy>
 
-#include <memory>
-
 namespace {
-class KeyboardTest : public CardTestFixture
+class KeyboardTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        CardTestFixture::SetUp();
-        AppCommon::setLanguageOverride(QStringLiteral("en"));
-        CategoryController::setPhraseCardMaker([](const PhraseInfoPtr &phrase) -> std::unique_ptr<BaseViewController> {
-            auto card = std::make_unique<PhraseCardVC>();
-            card->setPhraseInfo(phrase);
-            return card;
-        });
-        clock.setSecondsSinceReferenceDate(2.0);  // no rating prompt on back
-        window = std::make_unique<Window>(Screen::bounds());
-        auto screen = std::make_unique<MainViewController>();
-        main = screen.get();
-        auto navigation = std::make_unique<NavigationController>(std::move(screen));
-        nav = navigation.get();
-        window->setRootViewController(std::move(navigation));
-        window->makeKeyAndVisible();
-    }
-    void TearDown() override
-    {
-        nav->finishTransition();
-        window.reset();
-        QTest::qWait(20);  // the spinner threads hand back and finish
-        Localization::install(QStringLiteral("en"));
-        CategoryController::setPhraseCardMaker({});
-        CardTestFixture::TearDown();
-    }
-    CategoryController *openCategory()
-    {
-        main->openCategory(main->categoryViews().first());
-        nav->finishTransition();
-        return qobject_cast<CategoryController *>(nav->topViewController());
-    }
-    PhraseCardVC *openCard(CategoryController *category)
-    {
-        category->openWordCard(category->phraseViews().first());
-        nav->finishTransition();
-        return qobject_cast<PhraseCardVC *>(nav->topViewController());
-    }
     void key(QWidget *target, Qt::Key code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(target, code, modifiers);
@@ -97,10 +51,6 @@ protected:
             names << button->text(QAccessible::Name);
         return names;
     }
-
-    std::unique_ptr<Window> window;
-    NavigationController *nav = nullptr;
-    MainViewController *main = nullptr;
 };
 }
 

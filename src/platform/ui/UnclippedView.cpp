@@ -28,14 +28,14 @@ protected:
             deleteLater();
     }
 };
+}
 
-bool clips(const QWidget *widget)
+bool UnclippedView::clipsSubviews(const QWidget *widget)
 {
     if (widget->isWindow() || qobject_cast<const ScrollView *>(widget))
         return true;
     const auto *view = qobject_cast<const View *>(widget);
     return view && view->clipsToBounds();
-}
 }
 
 UnclippedView::UnclippedView(QWidget *view, QWidget *superview)
@@ -79,7 +79,7 @@ void UnclippedView::setFrame(const QRectF &frame)
 QWidget *UnclippedView::clippingAncestor() const
 {
     QWidget *widget = m_superview;
-    while (widget && !clips(widget))
+    while (widget && !clipsSubviews(widget))
         widget = widget->parentWidget();
     return widget;
 }

@@ -28,6 +28,9 @@ public:
     // Makes `view` unclipped (nothing when it already is or has no superview).
     static void attach(QWidget *view);
     static UnclippedView *of(const QWidget *view);
+    // Whether the phone toolkit cuts off the subviews of `widget`: the window, a scroll view,
+    // a View with clipsToBounds.
+    static bool clipsSubviews(const QWidget *widget);
 
     QWidget *superview() const { return m_superview; }
     // The view's frame in its superview's coordinates.
