@@ -91,8 +91,8 @@ bool AlertView::show(QWidget *window)
     shown() << this;
     // Escape is the cancel button; no key reaches the window below the alert.
     KeyCommands::add(this, QKeyCombination(Qt::Key_Escape), [this] {
-        if (m_cancelIndex >= 0)
-            clickButton(m_cancelIndex);
+        if (escapeButtonIndex() >= 0)
+            clickButton(escapeButtonIndex());
     }, KeyCommands::Scope::Modal);
     return true;
 }
