@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+// The named colours of the phone platform that the screens use.
+//
+// Thread: any. Failure: none.
+namespace SystemColors {
+inline QColor orange() { return QColor(255, 128, 0); }
+inline QColor darkGray() { return QColor(85, 85, 85); }
+inline QColor lightGray() { return QColor(170, 170, 170); }
+}
