@@ -28,6 +28,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 // 1 January 2001 00:00 UTC, the reference date of the rating rule, in Unix seconds.
 constexpr qint64 kReferenceDateUnixSeconds = 978307200;
@@ -80,6 +82,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -317,8 +320,12 @@ void PhraseCardVC::beginRecordAction(QObject *)
         QDir().mkpath(folder);  // a failure shows as a recording that does not start
     m_audioRecorder->recordPushed(m_myVoicePath);
     AudioRecorder *recorder = m_audioRecorder->recorder();
-    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath)
+    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
         m_pressRecordingPath = m_myVoicePath;
+        // The model and the model voice are made ready while the learner speaks.
+        m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
+                                                         AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
+    }
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
@@ -333,6 +340,7 @@ void PhraseCardVC::endRecordAction(QObject *)
         && recorder->isRecording() && recorder->path() == expected
         && recorder->currentTime() >= minimumRecordingSeconds;
     m_pressRecordingPath.clear();
+    std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     if (!recorded || !QFileInfo::exists(expected))
@@ -346,6 +354,7 @@ void PhraseCardVC::endRecordAction(QObject *)
     panel->show();
     m_spectrumCompView = panel;
     panel->setPhraseInfos(categoryPhrases());
+    panel->setComparison(std::move(comparison));
     panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
@@ -359,6 +368,7 @@ void PhraseCardVC::endRecordAction(QObject *)
 void PhraseCardVC::cancelRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
 }

@@ -1,6 +1,7 @@
 #include "ZQLanguageModelTrainer.h"
 
 #include "PronunciationLookup.h"
+#include "SpeechLibraryLock.h"
 #include "platform/foundation/ResourceLocator.h"
 #include "content/ZQFileUtil.h"
 #include "platform/foundation/ZQLog.h"
@@ -140,6 +141,7 @@ ZQStatus ZQLanguageModelTrainer::generateLanguageModelFromArray(const QStringLis
                                                                 const QString &fileName,
                                                                 const QString &acousticModelPath)
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     QElapsedTimer total;
     total.start();
     const QString lookupListPath = acousticModelPath + QLatin1Char('/') + lookupListFileName();

@@ -1,9 +1,7 @@
-#include "tools/score/ScoreRun.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,12 +31,6 @@ QJsonObject runTool(const QStringList &arguments, int *exitCode)
 }
 }
 
-TEST(ScoreTool, CorpusWordsKeepTheSentenceAndAddEachCorpusWordOnce)
-{
-    EXPECT_EQ(ScoreRun::corpusWords("Go, go now!", {"Now we go.", "", "We wait?"}),
-              QStringList({"GO", "GO", "NOW", "NOW", "WE", "GO", "WAIT"}));
-}
-
 TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
 {
     if (!TestSupport::programAvailable("flite") || !TestSupport::programAvailable("sox"))
@@ -52,8 +44,8 @@ TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("How much does this cost?\nI need a doctor.\n");
     }
-    const QString models = folder + "/models";
-    QDir().mkpath(models);
+    // A model folder that does not exist yet is created.
+    const QString models = folder + "/models/kept";
 
     int exitCode = -1;
     const QJsonObject right = runTool({"--corpus", corpus, "--model-dir", models,
@@ -62,7 +54,17 @@ TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
     EXPECT_GT(right.value("score").toDouble(), 80.0);
     EXPECT_EQ(right.value("hypothesis").toString(), "WHERE IS THE TRAIN STATION");
     EXPECT_GT(right.value("frames").toInt(), 100);
-    EXPECT_FALSE(right.value("words").toArray().isEmpty());
+    // Every word has its place in the audio, in order.
+    const QJsonArray words = right.value("words").toArray();
+    ASSERT_GE(words.size(), 5);
+    qint64 previousStart = 0;
+    for (const QJsonValue &value : words) {
+        const QJsonObject word = value.toObject();
+        ASSERT_TRUE(word.contains("startMs") && word.contains("endMs")) << word.value("word").toString().toStdString();
+        EXPECT_GE(word.value("startMs").toInteger(), previousStart);
+        EXPECT_LE(word.value("startMs").toInteger(), word.value("endMs").toInteger());
+        previousStart = word.value("startMs").toInteger();
+    }
     EXPECT_TRUE(right.value("advice").toObject().contains("words_score"));
     for (const char *stage : {"generation", "decode", "recognition", "scoring"})
         EXPECT_TRUE(right.value("timingsMs").toObject().contains(stage)) << stage;
@@ -89,5 +91,7 @@ TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
     runTool({"--corpus", folder + "/missing.txt", "Hello.", station}, &exitCode);
     EXPECT_EQ(exitCode, 2);
     runTool({"--bogus", "Hello.", station}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    runTool({"--model-dir", corpus, "Hello.", station}, &exitCode);  // a file, not a folder
     EXPECT_EQ(exitCode, 2);
 }
