@@ -45,7 +45,7 @@ struct Setup
 // One release: a new engine (as a new panel makes), optionally prepared while the learner
 // speaks (the preparation is left to finish, as it does within a 3-second recording), then
 // the timed compare(). Returns the milliseconds from release to result.
-double release(const Setup &setup, bool first, bool earlyStart, float *score = nullptr)
+double release(const Setup &setup, bool first, bool earlyStart, ComparisonResult *out = nullptr)
 {
     if (first)
         PronunciationComparison::clearCaches();
@@ -58,8 +58,8 @@ double release(const Setup &setup, bool first, bool earlyStart, float *score = n
     timer.start();
     const ComparisonResult result = comparison.compare(setup.recording);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    if (score)
-        *score = result.score;
+    if (out)
+        *out = result;
     return ms;
 }
 
@@ -117,26 +117,32 @@ int main(int argc, char **argv)
     const std::vector<qint16> samples = ZQAudioUtil::getAudioDataShortForByte(info);
     PronunciationComparison models(setup.request);
     const ComparisonResult reference = models.compare(setup.recording);
-    std::vector<double> bare, first, firstEarly, repeated, repeatedEarly;
-    float score = 0.0f;
+    std::vector<double> bare, first, firstEarly, repeated, repeatedEarly, audio, recognition, scoring;
+    ComparisonResult last;
     for (int round = 0; round < count; ++round) {
         QElapsedTimer timer;
         timer.start();
         bareDecode(reference.models->languageModelPath, reference.models->dictionaryPath,
                    setup.request.acousticModelPath, samples);
         bare.push_back(double(timer.nsecsElapsed()) / 1e6);
-        first.push_back(release(setup, true, false, &score));
+        first.push_back(release(setup, true, false));
         firstEarly.push_back(release(setup, true, true));
         repeated.push_back(release(setup, false, false));
-        repeatedEarly.push_back(release(setup, false, true));
+        repeatedEarly.push_back(release(setup, false, true, &last));
+        audio.push_back(last.timings.audioMs);
+        recognition.push_back(last.timings.recognitionMs);
+        scoring.push_back(last.timings.scoringMs);
     }
     const double base = median(bare);
     std::printf("recording: %.2f s, score %.1f, median of %d rounds\n", double(samples.size()) / 16000.0,
-                double(score), count);
+                double(last.score), count);
     std::printf("  %-36s %7.1f ms\n", "one bare decode (same audio, models)", base);
     printRow("first recording", median(first), base, "");
     printRow("first recording, early start", median(firstEarly), base, "  (target <= 1.5x)");
     printRow("repeated recording", median(repeated), base, "  (target <= 1.5x)");
     printRow("repeated recording, early start", median(repeatedEarly), base, "  (moonshot <= 0.5x)");
+    std::printf("  of which: reading the recording %.1f ms, its recognition (decode, words, spectrum, "
+                "prepared decoder) %.1f ms, scoring %.2f ms\n",
+                median(audio), median(recognition), median(scoring));
     return 0;
 }

@@ -34,6 +34,8 @@ struct ConfigDeleter
 
 void ZQPSRecognizer::DecoderDeleter::operator()(ps_decoder_s *decoder) const
 {
+    // A decoder made ahead of time may be released by whichever thread drops it last.
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     ps_free(decoder);
 }
 

@@ -1,6 +1,7 @@
 // The comparison engine: the same result as the sequential pipeline (generation, the
 // recording recognised and scored, the model voice recognised) with and without the early
 // start; no decode done twice; word times in the audio; failures; abandoned preparation.
+#include "CountingBackend.h"
 #include "SpeechFixture.h"
 #include "speech/PronunciationComparison.h"
 #include "speech/SpeechWorker.h"
@@ -23,18 +24,6 @@ const QString kTrain = QStringLiteral("Where is the train station?");
 const QStringList kPhrases = {kTrain, QStringLiteral("How much is a ticket?"), QStringLiteral("I'm lost."),
                               QStringLiteral("Where is the bus stop?"), QStringLiteral("One ticket, please."),
                               QStringLiteral("Can you help me, please?")};
-
-// The real recogniser, counting its decodes.
-class CountingBackend : public PocketSphinxBackend
-{
-public:
-    VoiceRecognition recognise(std::vector<qint16> samples, const RecognitionModels &models) override
-    {
-        ++decodes;
-        return PocketSphinxBackend::recognise(std::move(samples), models);
-    }
-    std::atomic<int> decodes{0};
-};
 
 // What the panel computed before the engine, step by step with fresh objects.
 struct Sequential

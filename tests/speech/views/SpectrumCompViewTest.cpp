@@ -2,6 +2,7 @@
 // tablet, the recognitions and the model generation of one opening, missing and tiny
 // recordings, the play-head hand-over between the two panels, and closing.
 #include "ViewsTestFixture.h"
+#include "speech/CountingBackend.h"
 
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/Label.h"
@@ -23,23 +24,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <atomic>
 #include <memory>
 
 namespace {
 const QString kSentence = QStringLiteral("Where is the train station?");
-
-// The real recogniser, counting its decodes.
-class CountingBackend : public PocketSphinxBackend
-{
-public:
-    VoiceRecognition recognise(std::vector<qint16> samples, const RecognitionModels &models) override
-    {
-        ++decodes;
-        return PocketSphinxBackend::recognise(std::move(samples), models);
-    }
-    std::atomic<int> decodes{0};
-};
 
 class SpectrumCompViewTest : public ViewsTestFixture
 {
@@ -83,10 +71,18 @@ protected:
                                       QStringLiteral("-o"), path});
         return status == 0 && QFileInfo::exists(path) ? path : QString();
     }
-    static bool acousticModelPresent()
+    // The model voice (flite slt) and a reading (kal16) of kSentence; empty strings when the
+    // acoustic model bundle or flite is missing.
+    std::pair<QString, QString> voiceAndReading()
     {
-        return QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"))
-                                 + QStringLiteral("/mdef"));
+        if (!QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"))
+                               + QStringLiteral("/mdef")))
+            return {};
+        const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
+        const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
+        if (voice.isEmpty() || recording.isEmpty())
+            return {};
+        return {voice, recording};
     }
 
     std::unique_ptr<QWidget> window;
@@ -157,12 +153,9 @@ TEST_F(SpectrumCompViewTest, LayoutOnSmallPhoneAndTabletWithAMissingRecordingSco
 
 TEST_F(SpectrumCompViewTest, OneOpeningGeneratesOnceAndScoresLikeTheRecogniser)
 {
-    if (!acousticModelPresent())
-        GTEST_SKIP() << "acoustic model bundle not built";
-    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
-    const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
-    if (voice.isEmpty() || recording.isEmpty())
-        GTEST_SKIP() << "flite is needed";
+    const auto [voice, recording] = voiceAndReading();
+    if (voice.isEmpty())
+        GTEST_SKIP() << "the acoustic model bundle and flite are needed";
 
     SpectrumCompView *view = open(voice, recording, 300);
     EXPECT_EQ(view->generationCount(), 1);
@@ -253,12 +246,9 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
 
 TEST_F(SpectrumCompViewTest, ShowingTheSamePhraseAgainDecodesOnlyTheRecording)
 {
-    if (!acousticModelPresent())
-        GTEST_SKIP() << "acoustic model bundle not built";
-    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
-    const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
-    if (voice.isEmpty() || recording.isEmpty())
-        GTEST_SKIP() << "flite is needed";
+    const auto [voice, recording] = voiceAndReading();
+    if (voice.isEmpty())
+        GTEST_SKIP() << "the acoustic model bundle and flite are needed";
     auto backend = std::make_shared<CountingBackend>();
     RecognitionCache cache;
     QStringList contents;
@@ -285,12 +275,9 @@ TEST_F(SpectrumCompViewTest, ShowingTheSamePhraseAgainDecodesOnlyTheRecording)
 
 TEST_F(SpectrumCompViewTest, PanelAndScoreToolGiveTheSameScore)
 {
-    if (!acousticModelPresent())
-        GTEST_SKIP() << "acoustic model bundle not built";
-    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
-    const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
-    if (voice.isEmpty() || recording.isEmpty())
-        GTEST_SKIP() << "flite is needed";
+    const auto [voice, recording] = voiceAndReading();
+    if (voice.isEmpty())
+        GTEST_SKIP() << "the acoustic model bundle and flite are needed";
     SpectrumCompView *view = open(voice, recording, 300);
 
     const QString corpus = folder + QStringLiteral("/phrases.txt");
