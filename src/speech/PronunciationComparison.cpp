@@ -136,8 +136,7 @@ void generateModel(PronunciationComparison::State &state)
     ++state.generationCount;
     if (!QDir().mkpath(request.modelDirectory))
         ZQLog::log(QStringLiteral("can not create the folder %1").arg(request.modelDirectory), kErrorLevel);
-    ZQLanguageModelTrainer trainer;
-    trainer.setLmBasePath(request.modelDirectory);
+    ZQLanguageModelTrainer trainer(request.modelDirectory);
     state.generationStatus =
         trainer.generateLanguageModelFromArray(state.corpusWords, request.modelName, request.acousticModelPath);
     const QVariant lm = state.generationStatus.userInfo.value(QStringLiteral("LMPath"));

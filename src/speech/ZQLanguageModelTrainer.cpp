@@ -122,9 +122,11 @@ FILE *openStream(const QString &path, const char *mode)
 
 }
 
-ZQLanguageModelTrainer::ZQLanguageModelTrainer()
+ZQLanguageModelTrainer::ZQLanguageModelTrainer() : ZQLanguageModelTrainer(ZQFileUtil::getCachesDirectory()) {}
+
+ZQLanguageModelTrainer::ZQLanguageModelTrainer(const QString &lmBasePath)
     : m_algorithmType(QStringLiteral("-witten_bell"))
-    , m_lmBasePath(ZQFileUtil::getCachesDirectory())
+    , m_lmBasePath(lmBasePath)
 {
 }
 

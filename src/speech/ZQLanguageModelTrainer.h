@@ -40,7 +40,10 @@
 class ZQLanguageModelTrainer
 {
 public:
+    // lmBasePath starts as the caches folder (main thread: it reads the platform folders),
+    // or as the given folder (any thread).
     ZQLanguageModelTrainer();
+    explicit ZQLanguageModelTrainer(const QString &lmBasePath);
 
     // ---- generation ----------------------------------------------------------------------
     // With the acoustic model of the resource "EnglishAcousticModel" (".bundle").
