@@ -144,8 +144,7 @@ TEST_F(Comparison, RepeatedRecordingDecodesOnlyTheRecording)
 {
     const QString first = SpeechFixture::synthesise(QStringLiteral("kal16"), kTrain, folder, QStringLiteral("first"));
     const QString second = SpeechFixture::synthesise(QStringLiteral("slt"), kTrain, folder, QStringLiteral("second"));
-    if (voice.isEmpty() || first.isEmpty() || second.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    PHRASEBOOK_REQUIRE_OR_SKIP(!voice.isEmpty() && !first.isEmpty() && !second.isEmpty(), "flite");
     auto backend = std::make_shared<CountingBackend>();
     RecognitionCache cache;
 
@@ -182,8 +181,7 @@ TEST_F(Comparison, RepeatedRecordingDecodesOnlyTheRecording)
 TEST_F(Comparison, WordTimesLieInTheAudioInOrder)
 {
     const QString speech = SpeechFixture::synthesise(QStringLiteral("slt"), kTrain, folder, QStringLiteral("late"));
-    if (voice.isEmpty() || speech.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    PHRASEBOOK_REQUIRE_OR_SKIP(!voice.isEmpty() && !speech.isEmpty(), "flite");
     // 1.5 s of silence, then the sentence, then 0.5 s of silence.
     std::vector<short> samples = SpeechFixture::silence(1.5);
     SpeechFixture::append(samples, SpeechFixture::readAudio(speech));
@@ -228,8 +226,7 @@ TEST_F(Comparison, AHumScoresAsTheSilenceItReplaces)
                                                      QStringLiteral("before"));
     const QString after = SpeechFixture::synthesise(QStringLiteral("slt"), QStringLiteral("station"), folder,
                                                     QStringLiteral("after"));
-    if (voice.isEmpty() || before.isEmpty() || after.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    PHRASEBOOK_REQUIRE_OR_SKIP(!voice.isEmpty() && !before.isEmpty() && !after.isEmpty(), "flite");
     auto reading = [&](const QString &name, const std::vector<short> &between) {
         std::vector<short> samples = SpeechFixture::readAudio(before);
         SpeechFixture::append(samples, between);
