@@ -427,7 +427,7 @@ TEST(PhraseCardRun, TheTourShowsTheCardItsHiddenTextTheWritingPanelAndTheCompari
     const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
     QString output;
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
-    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 90000), 0)
+    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);
     QImage pictures[4];
     const char *names[4] = {"card", "card-hidden", "write", "compare"};
