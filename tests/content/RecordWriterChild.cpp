@@ -1,0 +1,36 @@
+// Child program of the learner record's kill test: counts every counter of the record up
+// by one, again and again, until it is killed.
+// Usage: record_writer_child DOCUMENTS
+// Prints "ready", then "saved N" after each completed save (every counter is N in it).
+// Exit status: 1 when a save fails, 2 for wrong arguments.
+#include "content/AppCommon.h"
+#include "platform/foundation/PlatformPaths.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: record_writer_child DOCUMENTS\n");
+        return 2;
+    }
+    PlatformPaths::setDocumentsOverride(QString::fromLocal8Bit(argv[1]));
+    std::printf("ready\n");
+    std::fflush(stdout);
+    const QString first = AppCommon::userInfoKeys().front();
+    for (;;) {
+        QVariantMap record = AppCommon::getUserInfo();
+        const qint64 next = record.value(first).toLongLong() + 1;
+        for (const QString &key : AppCommon::userInfoKeys())
+            record.insert(key, QVariant::fromValue(next));
+        if (!AppCommon::saveUserInfo(record)) {
+            std::fprintf(stderr, "saving the record failed\n");
+            return 1;
+        }
+        std::printf("saved %lld\n", static_cast<long long>(next));
+        std::fflush(stdout);
+    }
+}
