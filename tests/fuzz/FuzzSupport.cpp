@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <unistd.h>
 
 namespace FuzzSupport {
@@ -21,12 +20,14 @@ QString &scratchPath()
 
 QString init()
 {
-    static std::unique_ptr<QCoreApplication> app;
+    // Never destroyed: destroying it from the exit handlers crashes inside Qt, and the
+    // process ends right after.
+    static QCoreApplication *app = nullptr;
     if (!app) {
         static int argc = 1;
         static char name[] = "phrasebook-fuzz";
         static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        app = new QCoreApplication(argc, argv);
         const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
                                                                         : QDir::tempPath();
         scratchPath() = base + QStringLiteral("/phrasebook-fuzz-%1").arg(::getpid());

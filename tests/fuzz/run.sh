@@ -46,10 +46,18 @@ for target in "${targets[@]}"; do
     crashes="$build/crashes/$target"
     mkdir -p "$corpus" "$crashes"
     log="$build/$target.log"
+    dict=()
+    case "$target" in
+        catalogue|catalogue_source) dict=(-dict=tests/fuzz/dict/json.dict) ;;
+        wave|audio_decode) dict=(-dict=tests/fuzz/dict/audio.dict) ;;
+        *) dict=(-dict="tests/fuzz/dict/$target.dict") ;;
+    esac
     echo "== fuzz_$target for ${seconds}s"
+    # -close_fd_mask=3: the readers' own messages (on purpose, for bad input) are dropped;
+    # libFuzzer and the sanitizers still report.
     if "$build/bin/fuzz_$target" "$corpus" "$seeds/$target" -max_total_time="$seconds" \
-        -max_len=65536 -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 \
-        -artifact_prefix="$crashes/" >"$log" 2>&1; then
+        -max_len=65536 -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -close_fd_mask=3 \
+        "${dict[@]}" -artifact_prefix="$crashes/" >"$log" 2>&1; then
         passed=$((passed + 1))
     else
         failed=$((failed + 1))
