@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 QProcessEnvironment serverEnvironment(const QString &folder)
 {
@@ -21,6 +24,13 @@ QProcessEnvironment serverEnvironment(const QString &folder)
     environment.remove(QStringLiteral("PULSE_SERVER"));
     return environment;
 }
+
+// The server and its helper programs end with the test process, however it ends (a
+// crashed or killed test leaves no server behind).
+void endsWithThisProcess(QProcess *process)
+{
+    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 }
 
 PulseServer::PulseServer() = default;
@@ -32,7 +42,8 @@ bool PulseServer::available()
     return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
         && !QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty()
         && !QStandardPaths::findExecutable(QStringLiteral("paplay")).isEmpty()
-        && !QStandardPaths::findExecutable(QStringLiteral("parecord")).isEmpty();
+        && !QStandardPaths::findExecutable(QStringLiteral("parecord")).isEmpty()
+        && !QStandardPaths::findExecutable(QStringLiteral("pacat")).isEmpty();
 }
 
 QString PulseServer::serverAddress() const
@@ -56,6 +67,7 @@ bool PulseServer::start()
     }
     config.close();
     m_server = std::make_unique<QProcess>();
+    endsWithThisProcess(m_server.get());
     m_server->setProcessEnvironment(serverEnvironment(folder));
     m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server->start(QStringLiteral("pulseaudio"),
@@ -78,6 +90,16 @@ bool PulseServer::start()
     if (runClient(QStringLiteral("pactl"), {QStringLiteral("set-default-sink"), QStringLiteral("speaker")}) != 0
         || runClient(QStringLiteral("pactl"), {QStringLiteral("set-default-source"), QStringLiteral("mic")}) != 0) {
         m_error = QStringLiteral("cannot choose the default devices");
+        return false;
+    }
+    // A null sink's monitor runs with a latency of 2 s unless a client asks for less, and
+    // Qt's recording streams do not: they would get the microphone in 2 s lumps. A reader
+    // that asks for 20 ms (as a desktop's level meter does) keeps the microphone prompt.
+    m_latencyKeeper.reset(client(QStringLiteral("pacat"), {QStringLiteral("--record"), QStringLiteral("--latency-msec=20"),
+                                                           QStringLiteral("-d"), QStringLiteral("mic")},
+                                 QProcess::nullDevice()));
+    if (!m_latencyKeeper->waitForStarted(5000)) {
+        m_error = QStringLiteral("pacat did not start");
         return false;
     }
     return true;
@@ -113,10 +135,12 @@ void PulseServer::kill()
 void PulseServer::stop()
 {
     stopMonitorRecording();
-    if (m_player) {
-        m_player->kill();
-        m_player->waitForFinished(5000);
-        m_player.reset();
+    for (std::unique_ptr<QProcess> *process : {&m_player, &m_latencyKeeper}) {
+        if (*process) {
+            (*process)->kill();
+            (*process)->waitForFinished(5000);
+            process->reset();
+        }
     }
     if (m_server) {
         m_server->terminate();
@@ -127,10 +151,13 @@ void PulseServer::stop()
     m_folder.reset();
 }
 
-QProcess *PulseServer::client(const QString &program, const QStringList &arguments) const
+QProcess *PulseServer::client(const QString &program, const QStringList &arguments, const QString &output) const
 {
     auto *process = new QProcess;
+    endsWithThisProcess(process);
     process->setProcessChannelMode(QProcess::MergedChannels);
+    if (!output.isEmpty())
+        process->setStandardOutputFile(output);
     process->start(program, arguments);
     return process;
 }
@@ -160,7 +187,8 @@ bool PulseServer::playIntoMicrophone(const QString &file)
 bool PulseServer::startMonitorRecording(const QString &file)
 {
     m_monitor.reset(client(QStringLiteral("parecord"),
-                           {QStringLiteral("-d"), QStringLiteral("speaker.monitor"), QStringLiteral("--rate=48000"),
+                           {QStringLiteral("-d"), QStringLiteral("speaker.monitor"), QStringLiteral("--latency-msec=20"),
+                            QStringLiteral("--rate=48000"),
                             QStringLiteral("--channels=2"), QStringLiteral("--format=s16le"),
                             QStringLiteral("--file-format=wav"), file}));
     return m_monitor->waitForStarted(5000);

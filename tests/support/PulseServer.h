@@ -20,7 +20,8 @@ class QTemporaryDir;
 // in the process touches Qt Multimedia's devices.
 //
 // kill() ends the server with SIGKILL, as a sound device that vanishes; stop() (and the
-// destructor) end it cleanly and remove the folder.
+// destructor) end it cleanly and remove the folder. The server and the client programs
+// started here die with the test process in any case.
 //
 // Thread: main thread. Failure: start() returns false with error() when the programs are
 // missing or the server does not answer within 10 s.
@@ -30,7 +31,7 @@ public:
     PulseServer();
     ~PulseServer();
 
-    static bool available();  // pulseaudio and pactl are installed
+    static bool available();  // pulseaudio and its client programs are installed
 
     bool start();
     void stop();
@@ -51,11 +52,12 @@ public:
 
 private:
     bool waitUntilAnswering();
-    QProcess *client(const QString &program, const QStringList &arguments) const;
+    QProcess *client(const QString &program, const QStringList &arguments, const QString &output = QString()) const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_player;
     std::unique_ptr<QProcess> m_monitor;
+    std::unique_ptr<QProcess> m_latencyKeeper;
     QString m_error;
 };

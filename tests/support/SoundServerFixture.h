@@ -15,14 +15,16 @@
 // own. Without pulseaudio installed the tests are skipped.
 class SoundServerFixture : public ::testing::Test
 {
-protected:
+public:
     static PulseServer &server()
     {
-        // Never destroyed: the process ends with it (its destructor would run after the
-        // application object, which QProcess needs).
+        // Stopped by the test environment below, while the application object still exists
+        // (QProcess needs it); never destroyed.
         static PulseServer *instance = new PulseServer;
         return *instance;
     }
+
+protected:
 
     void SetUp() override
     {
@@ -55,6 +57,8 @@ protected:
     static std::vector<float> middle(const MediaTestSupport::Sound &sound, const Span &span)
     {
         std::vector<float> mono;
+        if (span.first < 0)
+            return mono;
         const qint64 margin = (span.last - span.first) / 10;
         for (qint64 frame = span.first + margin; frame <= span.last - margin; ++frame)
             mono.push_back(sound.samples[size_t(frame * sound.channels)]);
@@ -63,3 +67,12 @@ protected:
 
     QString folder;
 };
+
+// Stops the server after the last test of the process.
+class SoundServerEnvironment : public ::testing::Environment
+{
+public:
+    void TearDown() override { SoundServerFixture::server().stop(); }
+};
+inline ::testing::Environment *const soundServerEnvironment =
+    ::testing::AddGlobalTestEnvironment(new SoundServerEnvironment);

@@ -14,6 +14,8 @@
 
 #include <sndfile.h>
 
+#include <cstdio>
+
 namespace {
 // True when the file opens as 16 kHz mono Apple Lossless and decodes to its announced end
 // without an error.
@@ -50,7 +52,7 @@ TEST(RecordingKill, AKilledRecordingLeavesNoFileToScore)
     elapsed.start();
     for (int kill = 0; kill < kKills; ++kill) {
         ASSERT_LT(elapsed.elapsed(), 300000) << "only " << kill << " kills in five minutes";
-        const KillLoop::Run run = KillLoop::runAndKill(QStringLiteral(RECORDING_WRITER_CHILD), {target, microphone}, 400);
+        const KillLoop::Run run = KillLoop::runAndKill(QStringLiteral(RECORDING_WRITER_CHILD), {target, microphone}, 250);
         ASSERT_TRUE(run.ready) << qPrintable(run.output);
         ASSERT_TRUE(run.killed) << "the recorder stopped on its own: " << qPrintable(run.output);
         takes += run.savesReported;
@@ -60,6 +62,8 @@ TEST(RecordingKill, AKilledRecordingLeavesNoFileToScore)
         QString why;
         ASSERT_TRUE(wholeRecording(target, &why)) << "kill " << kill << ": " << qPrintable(why);
     }
+    std::printf("%d kills in %lld ms: %d left a whole take, %lld takes kept in all\n", kKills,
+                static_cast<long long>(elapsed.elapsed()), present, static_cast<long long>(takes));
     // The only visible file is the recording (the hidden take under way may remain).
     const QStringList visible = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot);
     EXPECT_LE(visible.size(), 1) << qPrintable(visible.join(QLatin1Char(' ')));
