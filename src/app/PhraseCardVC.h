@@ -94,14 +94,30 @@ public:
 
     // The reminder's decision for t seconds since 1 January 2001 (no version rated).
     static RatingChance ratingChanceAt(qint64 secondsSinceReferenceDate);
-    // The clock of the rating rule (tests); an empty function restores the system clock.
-    static void setSecondsSinceReferenceDateSource(std::function<qint64()> source);
     // What "Open Settings" of the access alert runs (tests); empty restores the default,
     // which starts the desktop's sound input settings (pavucontrol) when installed.
     static void setSettingsOpener(std::function<bool()> opener);
 
 private:
+    // The card's layout values: margin m = W / 20, button panel width P = W - 2m, slot
+    // s = P / 5 and button side b = 0.6 s.
+    struct CardMetrics
+    {
+        qreal margin = 0;
+        qreal panelWidth = 0;
+        qreal slot = 0;
+        qreal button = 0;
+    };
+    // viewDidLoad builds the card in these steps, in this order.
     void buildCard();
+    void attachRecorder();
+    void findCategoryOfPhrase();
+    void buildToolBar();
+    qreal buildContentView();  // returns its height
+    CardMetrics cardMetrics();  // also sets the cell margin
+    void buildButtonPanel(const CardMetrics &metrics, qreal contentHeight);
+    void buildStepButtons(const CardMetrics &metrics);
+    void buildLabels(const CardMetrics &metrics);
     void showPhrase(const PhraseInfoPtr &phrase);
     QList<PhraseInfoPtr> categoryPhrases() const;
     int lastIndex() const;

@@ -45,7 +45,7 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     m_textField->setAlignment(Qt::AlignCenter);
     m_textField->setFont(Fonts::systemFont(22.5));
     m_textField->installEventFilter(this);
-    setFieldBorderColor(Qt::darkGray);
+    setFieldBorderColor(PlatformColors::darkGray());
     connect(m_textField, &QLineEdit::returnPressed, this, [this]() { textFieldShouldReturn(m_textField); });
     m_textField->show();
     BlockGestures::addTapGesture(this, 1, [this](BlockTap *) { dismissKeyboard(this); });
@@ -113,7 +113,7 @@ void WordWriteView::redoAction(QObject *)
     m_wordLbl->hide();
     m_textField->setEnabled(true);
     m_textField->setFocus(Qt::OtherFocusReason);
-    setFieldBorderColor(Qt::darkGray);
+    setFieldBorderColor(PlatformColors::darkGray());
     m_textField->clear();
     m_redoBtn->setEnabled(false);
 }

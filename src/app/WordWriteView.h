@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/PhraseInfo.h"
+#include "platform/ui/PlatformColors.h"
 #include "widgets/ZQPopView.h"
 
 #include <QColor>
@@ -63,5 +64,5 @@ private:
     Button *m_redoBtn = nullptr;
     QString m_titleText;
     Button *m_submitBtn = nullptr;
-    QColor m_fieldBorderColor = Qt::darkGray;
+    QColor m_fieldBorderColor = PlatformColors::darkGray();
 };

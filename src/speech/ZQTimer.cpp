@@ -1,27 +1,15 @@
 #include "ZQTimer.h"
 
-#include <chrono>
-#include <utility>
-
-namespace {
-// 2001-01-01 00:00:00 UTC in seconds of the Unix epoch.
-constexpr double kReferenceDateOffset = 978307200.0;
-}
-
-ZQTimer::ZQTimer() : m_clock(&ZQTimer::currentTimeStamp) {}
-
-ZQTimer::ZQTimer(Clock clock) : m_clock(clock ? std::move(clock) : Clock(&ZQTimer::currentTimeStamp))
-{
-}
+#include "platform/foundation/Clock.h"
 
 void ZQTimer::startTimer()
 {
-    m_timeInterval_start = m_clock();
+    m_timeInterval_start = currentTimeStamp();
 }
 
 double ZQTimer::getSpentTime()
 {
-    const double now = m_clock();
+    const double now = currentTimeStamp();
     const double spent = now - m_timeInterval_start;
     m_timeInterval_start = now;
     return spent;
@@ -29,7 +17,5 @@ double ZQTimer::getSpentTime()
 
 double ZQTimer::currentTimeStamp()
 {
-    using namespace std::chrono;
-    const auto sinceEpoch = duration_cast<microseconds>(system_clock::now().time_since_epoch());
-    return static_cast<double>(sinceEpoch.count()) / 1e6 - kReferenceDateOffset;
+    return Clock::instance().secondsSinceReferenceDate();
 }

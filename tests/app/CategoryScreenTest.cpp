@@ -120,7 +120,7 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
 
     QList<int> marked;
     for (int step = 0; step < 1200 && marked.size() < rows.size(); ++step) {
-        clock.advanceMs(50);
+        clock.advance(50);
         PhraseInfoView *current = screen->currPlayItemView();
         if (!current || (!marked.isEmpty() && marked.last() == rows.indexOf(current)))
             continue;
@@ -140,13 +140,13 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
         expected.append(i);
     EXPECT_EQ(marked, expected);
     EXPECT_GT(screen->wordCardListView()->contentOffset().y(), 0.0);
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(player->playStatus(), 0);  // the sequential run ended on the last item
     EXPECT_EQ(rows.last()->borderColor(), QColor(18, 50, 52));
 
     // Leaving the screen stops the player and unmarks the row.
     player->playItem(3);
-    clock.advanceMs(1100);
+    clock.advance(1100);
     screen->viewWillDisappear(false);
     EXPECT_EQ(player->playStatus(), 2);
     EXPECT_FALSE(rows.at(3)->isMarked());
@@ -171,7 +171,7 @@ TEST_F(CategoryScreenTest, APhraseCardOpensAtTheTappedRowAndTheListResumesThereO
         return std::make_unique<BaseViewController>();
     });
     category->playerBoxView()->play(category->playerBoxView()->playButton());
-    clock.advanceMs(1200);
+    clock.advance(1200);
     ASSERT_EQ(category->playerBoxView()->playStatus(), 1);
     category->openWordCard(category->phraseViews().at(4));
     navigation.finishTransition();

@@ -174,7 +174,7 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShownAndNothingStaleI
     card->beginRecordAction(card->microphoneBtn());
     ASSERT_TRUE(card->audioRecorder()->recorder() && card->audioRecorder()->recorder()->isRecording());
     EXPECT_EQ(card->myVoicePath(), recordingOf(*first));
-    clock.advanceMs(3000);
+    clock.advance(3000);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
     SpectrumCompView *panel = card->spectrumCompView();
@@ -219,14 +219,14 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShownAndNothingStaleI
     // A tap too short to hold speech opens nothing.
     AudioSession::sharedInstance().setMicrophoneFile(voice);
     card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(30);
+    clock.advance(30);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_EQ(card->spectrumCompView(), nullptr);
     EXPECT_EQ(count("kReadCount"), reads + 1);
 
     // A release outside the button stops the recording without comparing.
     card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(1000);
+    clock.advance(1000);
     card->cancelRecordAction(card->microphoneBtn());
     EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
     EXPECT_EQ(card->spectrumCompView(), nullptr);
@@ -234,7 +234,7 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShownAndNothingStaleI
     // Leaving the screen stops a running recording.
     AudioSession::sharedInstance().setMicrophoneFile(voice);
     card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(200);
+    clock.advance(200);
     card->viewDidDisappear(false);
     EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
     card->endRecordAction(card->microphoneBtn());
@@ -262,8 +262,7 @@ TEST_F(PhraseCardTest, TheRatingReminderFollowsTheSecondsRuleOnBackUntilAVersion
     const CategoryInfoPtr category = categoryWith(1);
     ASSERT_NE(category, nullptr);
 
-    qint64 t = 13;
-    PhraseCardVC::setSecondsSinceReferenceDateSource([&t]() { return t; });
+    clock.setSecondsSinceReferenceDate(13.4);  // whole seconds: 13
     auto open = [&]() {
         auto card = std::make_unique<PhraseCardVC>();
         card->setPhraseInfo(category->phraseInfoList->first());
@@ -279,18 +278,17 @@ TEST_F(PhraseCardTest, TheRatingReminderFollowsTheSecondsRuleOnBackUntilAVersion
     prompt.visiblePrompt()->clickButton(1);      // remind me later
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    t = 7;
+    clock.setSecondsSinceReferenceDate(7);
     open()->back(nullptr);
     navigation->finishTransition();
     EXPECT_EQ(prompt.visiblePrompt(), nullptr);
 
     prompt.setRatedThisVersion();
-    t = 13;
+    clock.setSecondsSinceReferenceDate(13);
     open()->back(nullptr);
     navigation->finishTransition();
     EXPECT_EQ(prompt.visiblePrompt(), nullptr);
 
-    PhraseCardVC::setSecondsSinceReferenceDateSource({});
     prompt.reset();
 }
 

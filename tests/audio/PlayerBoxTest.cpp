@@ -19,7 +19,7 @@ namespace {
 class LoggingDelegate : public ZQPlayerBoxDelegate
 {
 public:
-    LoggingDelegate(const ManualMediaClock &clock, const QStringList &items) : m_clock(clock), m_items(items) {}
+    LoggingDelegate(const ManualClock &clock, const QStringList &items) : m_clock(clock), m_items(items) {}
 
     void play(AudioPlayer *player) override { log(QStringLiteral("play"), player); }
     void stop(AudioPlayer *) override { log(QStringLiteral("stop"), nullptr); }
@@ -46,7 +46,7 @@ private:
         entry += QStringLiteral(" @") + QString::number(double(m_clock.nowUs()) / 1e6, 'f', 2);
         events.append(entry);
     }
-    const ManualMediaClock &m_clock;
+    const ManualClock &m_clock;
     QStringList m_items;
 };
 
@@ -77,9 +77,9 @@ TEST_F(PlayerBoxTest, SequentialListPlaysEachItemOnceAfterItsPauseAndRestartsFro
 
     press(box->playButton());
     EXPECT_EQ(box->playStatus(), 0);  // the pause before the first item
-    clock.advanceMs(999);
+    clock.advance(999);
     EXPECT_TRUE(delegate.events.isEmpty());
-    clock.advanceMs(6001);
+    clock.advance(6001);
     EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "finish 0 @2.00", "stop @2.00", "play 1 @3.00",
                                             "finish 1 @4.00", "stop @4.00", "play 2 @5.00", "finish 2 @6.00"}));
     EXPECT_EQ(box->playStatus(), 0);
@@ -93,10 +93,10 @@ TEST_F(PlayerBoxTest, SequentialListPlaysEachItemOnceAfterItsPauseAndRestartsFro
 
     // Pressing play on the last index of a finished run: the last item starts, and is at
     // once replaced by item 0, each after its own pause.
-    clock.advanceMs(1000);
+    clock.advance(1000);
     delegate.events.clear();
     press(box->playButton());
-    clock.advanceMs(2100);
+    clock.advance(2100);
     EXPECT_EQ(delegate.events, QStringList({"play 2 @9.00", "stop @9.00", "play 0 @10.00"}));
     EXPECT_EQ(box->currItemIndex(), 0);
     EXPECT_EQ(box->playStatus(), 1);
@@ -114,7 +114,7 @@ TEST_F(PlayerBoxTest, RepeatModelsReplayTheItemOrTheList)
     EXPECT_EQ(box->playModel(), 1);
     EXPECT_EQ(imageOf(box->playModelSwitchButton()), "replay_single");
     box->play();
-    clock.advanceMs(3500);
+    clock.advance(3500);
     EXPECT_EQ(delegate.events.filter(QStringLiteral("play")),
               QStringList({"play 0 @0.00", "play 0 @1.00", "play 0 @2.00", "play 0 @3.00"}));
 
@@ -122,7 +122,7 @@ TEST_F(PlayerBoxTest, RepeatModelsReplayTheItemOrTheList)
     box->switchPlayModel(box->playModelSwitchButton());
     EXPECT_EQ(imageOf(box->playModelSwitchButton()), "replay_all");
     delegate.events.clear();
-    clock.advanceMs(3000);  // item 0 ends at 4.0
+    clock.advance(3000);  // item 0 ends at 4.0
     EXPECT_EQ(delegate.events.filter(QStringLiteral("play")),
               QStringList({"play 1 @4.00", "play 0 @5.00", "play 1 @6.00"}));
     box->switchPlayModel(box->playModelSwitchButton());
@@ -136,12 +136,12 @@ TEST_F(PlayerBoxTest, RepeatModelsReplayTheItemOrTheList)
     LoggingDelegate singleDelegate(clock, one);
     single->setDelegate(&singleDelegate);
     single->play();
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(singleDelegate.events.filter(QStringLiteral("play")).size(), 1);
     EXPECT_EQ(single->playStatus(), 0);
     single->setPlayModel(2);
     single->play();
-    clock.advanceMs(4500);
+    clock.advance(4500);
     EXPECT_EQ(singleDelegate.events.filter(QStringLiteral("play")).size(), 1 + 5);
 }
 
@@ -152,13 +152,13 @@ TEST_F(PlayerBoxTest, ItemLoopsBelowTwoSoundOnceAndTwoSoundsThreeTimes)
     LoggingDelegate delegate(clock, items);
     box->setDelegate(&delegate);
     box->play();
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(delegate.events, QStringList({"play 0 @0.00", "finish 0 @1.00"}));
 
     delegate.events.clear();
     box->setNumberOfItemLoops(2);
     box->play();
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(delegate.events, QStringList({"play 0 @5.00", "finish 0 @8.00"}));
 }
 
@@ -170,7 +170,7 @@ TEST_F(PlayerBoxTest, StopPauseAndResume)
     box->setDelegate(&delegate);
 
     box->playItem(1);
-    clock.advanceMs(400);
+    clock.advance(400);
     box->play(box->playButton());  // pause
     EXPECT_EQ(box->playStatus(), 3);
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
@@ -179,14 +179,14 @@ TEST_F(PlayerBoxTest, StopPauseAndResume)
     const float rateBefore = box->playRate();
     box->speedUp(box->speedUpButton());  // ignored while paused
     EXPECT_FLOAT_EQ(box->playRate(), rateBefore);
-    clock.advanceMs(10000);
+    clock.advance(10000);
     EXPECT_EQ(delegate.events, QStringList({"stop @0.00", "play 1 @0.00"}));
     EXPECT_NEAR(ZQPlayerBox::sharedAudioPlayer()->currentTime(), 0.4, 0.02);
 
     box->play(box->playButton());  // resume
     EXPECT_EQ(box->playStatus(), 1);
     EXPECT_EQ(imageOf(box->playButton()), "zq_pause");
-    clock.advanceMs(300);
+    clock.advance(300);
 
     // Stop: position and index back to 0, stopped state, one stop to the delegate.
     delegate.events.clear();
@@ -197,7 +197,7 @@ TEST_F(PlayerBoxTest, StopPauseAndResume)
     EXPECT_FALSE(box->stopButton()->isEnabled());
     EXPECT_EQ(imageOf(box->stopButton()), "zq_stop2");
     box->stop(box->stopButton());  // already stopped: nothing
-    clock.advanceMs(3000);
+    clock.advance(3000);
     EXPECT_EQ(delegate.events, QStringList({"stop @10.70"}));
     box->speedDown(box->speedDownButton());  // ignored while stopped
     EXPECT_FLOAT_EQ(box->playRate(), rateBefore);
@@ -228,9 +228,9 @@ TEST_F(PlayerBoxTest, SpeedChangesAreBoundedForThePlayerButNotForThePlayRate)
     const QRectF label = ViewSupport::frame(hint);
     EXPECT_DOUBLE_EQ(label.center().x(), button.center().x());
     EXPECT_DOUBLE_EQ(label.bottom(), button.center().y() - label.height() / 2.0 - 5.0);
-    clock.advanceMs(199);
+    clock.advance(199);
     EXPECT_FALSE(hint->isHidden());
-    clock.advanceMs(2);
+    clock.advance(2);
     EXPECT_TRUE(hint->isHidden());
 
     // Speed down below the bound: the player stops at 0.2.
@@ -253,13 +253,13 @@ TEST_F(PlayerBoxTest, ARateChangeMidListCarriesOverToTheFollowingItems)
     LoggingDelegate delegate(clock, items);
     box->setDelegate(&delegate);
     box->play();
-    clock.advanceMs(1000);
+    clock.advance(1000);
     box->speedUp(box->speedUpButton());
     box->speedUp(box->speedUpButton());
     box->speedUp(box->speedUpButton());
     box->speedUp(box->speedUpButton());
     box->speedUp(box->speedUpButton());  // 2.0: the second second of item 0 takes 0.5 s
-    clock.advanceMs(3000);
+    clock.advance(3000);
     const QStringList finishes = delegate.events.filter(QStringLiteral("finish"));
     ASSERT_EQ(finishes.size(), 2);
     EXPECT_NEAR(finishes.at(0).section(QLatin1Char('@'), 1).toDouble(), 1.5, 0.03);
@@ -276,7 +276,7 @@ TEST_F(PlayerBoxTest, StartingAnItemInAnotherBoxSilencesThePreviousOne)
     LoggingDelegate delegateA(clock, first);
     a->setDelegate(&delegateA);
     a->play();
-    clock.advanceMs(500);
+    clock.advance(500);
     AudioPlayer *playerA = ZQPlayerBox::sharedAudioPlayer();
     ASSERT_NE(playerA, nullptr);
     EXPECT_EQ(playerA->path(), first.at(0));
@@ -286,7 +286,7 @@ TEST_F(PlayerBoxTest, StartingAnItemInAnotherBoxSilencesThePreviousOne)
     ASSERT_NE(playerB, nullptr);
     EXPECT_EQ(playerB->path(), second.at(0));
     EXPECT_TRUE(playerB->isPlaying());
-    clock.advanceMs(5000);
+    clock.advance(5000);
     // A's sound was cut off without a word to A: no end event, state still playing.
     EXPECT_EQ(delegateA.events, QStringList({"play 0 @0.00"}));
     EXPECT_EQ(a->playStatus(), 1);
@@ -302,30 +302,30 @@ TEST_F(PlayerBoxTest, ActionsDuringThePauseFollowTheStartButStopCancelsIt)
 
     // Next pressed during the pause before item 0: carried out once item 0 has started.
     box->play(box->playButton());
-    clock.advanceMs(500);
+    clock.advance(500);
     box->playNextItem(box->nextButton());
     EXPECT_EQ(box->currItemIndex(), 0);
-    clock.advanceMs(600);
+    clock.advance(600);
     EXPECT_EQ(delegate.events, QStringList({"play 0 @1.00", "stop @1.00"}));
     EXPECT_EQ(box->currItemIndex(), 1);
-    clock.advanceMs(1000);
+    clock.advance(1000);
     EXPECT_EQ(delegate.events.last(), "play 1 @2.00");
 
     // Stop during the pause before an item: nothing starts.
     box->playNextItem(box->nextButton());
-    clock.advanceMs(300);
+    clock.advance(300);
     box->stopPlay();
     EXPECT_FALSE(box->isStartPending());
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(delegate.events.last(), "stop @2.40");
     EXPECT_EQ(box->playStatus(), 2);
     EXPECT_EQ(box->currItemIndex(), 0);
 
     // Play from stopped, then stop again while its start is pending: still nothing starts.
     box->play(box->playButton());
-    clock.advanceMs(500);
+    clock.advance(500);
     box->stopPlay();
-    clock.advanceMs(3000);
+    clock.advance(3000);
     EXPECT_EQ(delegate.events.last(), "stop @2.40");
     EXPECT_EQ(box->playStatus(), 2);
 }
@@ -341,7 +341,7 @@ TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxId
     bare.play();
     bare.playItem(0);
     bare.playNextItem();
-    clock.advanceMs(2000);
+    clock.advance(2000);
     EXPECT_EQ(bare.playStatus(), 0);
     EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer(), nullptr);
 
@@ -361,7 +361,7 @@ TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxId
     withMissing.insert(1, folder + QStringLiteral("/missing.mp3"));
     box->setupPlayer(withMissing, 1, 1);
     box->play();
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(delegate.events, QStringList({"play 0 @3.00", "finish 0 @4.00", "stop @4.00"}));
     EXPECT_EQ(box->playStatus(), 0);
     EXPECT_EQ(box->currItemIndex(), 1);
@@ -369,7 +369,7 @@ TEST_F(PlayerBoxTest, EmptyListsOutOfRangeIndicesAndUnplayableFilesLeaveTheBoxId
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
     // The learner moves on by hand.
     box->playNextItem(box->nextButton());
-    clock.advanceMs(1000);
+    clock.advance(1000);
     EXPECT_EQ(delegate.events.last(), "play 1 @8.00");  // the third entry, items[1]
 }
 
@@ -382,11 +382,11 @@ TEST_F(PlayerBoxTest, ProgressTicksShowTheTimeAndADestroyedDelegateIsNeverCalled
     auto delegate = std::make_unique<LoggingDelegate>(clock, items);
     box->setDelegate(delegate.get());
     box->play();
-    clock.advanceMs(2050);
+    clock.advance(2050);
     EXPECT_EQ(timeLabel->text(), "00:02");
     EXPECT_EQ(delegate->ticks, 20);
     delegate.reset();
     EXPECT_EQ(box->delegate(), nullptr);
-    clock.advanceMs(2000);  // ticks and the end event reach no one
+    clock.advance(2000);  // ticks and the end event reach no one
     EXPECT_EQ(box->playStatus(), 0);
 }

@@ -1,7 +1,7 @@
 #include "FileAudioInput.h"
 
 #include "AudioClip.h"
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "MediaTimer.h"
 
 #include <soxr.h>

@@ -6,7 +6,7 @@
 
 class MediaTimer;
 
-// A "microphone" that plays a sound file into the recorder in real time on the media
+// A "microphone" that plays a sound file into the recorder in real time on the process
 // clock: the file is decoded, mixed down to mono and resampled to 16 kHz (libsoxr), then
 // handed over in 10 ms steps as the clock moves; after the end of the file it delivers
 // silence, as a microphone in a quiet room would, until the recording is stopped.

@@ -189,7 +189,7 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(300));
 
     press(upper->playerBoxView()->playButton());
-    clock.advanceMs(1000);
+    clock.advance(1000);
     EXPECT_TRUE(upper->needRun());
     EXPECT_FALSE(lower->needRun());
     EXPECT_NEAR(upper->asView()->playProgress(), 0.5, 0.06);
@@ -199,7 +199,7 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     EXPECT_FALSE(upper->needRun());
     EXPECT_EQ(upper->asView()->playProgress(), 0.0f);
     EXPECT_EQ(upper->playerBoxView()->playStatus(), 0);
-    clock.advanceMs(1500);
+    clock.advance(1500);
     EXPECT_NEAR(lower->asView()->playProgress(), 0.5, 0.06);
     EXPECT_EQ(upper->asView()->playProgress(), 0.0f);  // its box still ticks, the head stays
 
