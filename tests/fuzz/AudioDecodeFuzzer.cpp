@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace FuzzSupport;
     init();
     const Input input = split(data, size, 1);
-    const QString path = scratch() + QStringLiteral("/sound");
-    writeFile(path, input.parts[0]);
+    const QString path = scratchFile(QStringLiteral("sound"), input.parts[0]);
 
     if ((input.mode & 1) == 0) {
         AudioDataInfo info;

@@ -56,6 +56,13 @@ bool writeFile(const QString &path, std::string_view bytes)
     return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
+QString scratchFile(const QString &name, std::string_view bytes)
+{
+    const QString path = scratchPath() + QLatin1Char('/') + name;
+    writeFile(path, bytes);
+    return path;
+}
+
 Input split(const std::uint8_t *data, std::size_t size, std::size_t count)
 {
     Input input;

@@ -28,6 +28,8 @@ QString scratch();
 // A fresh empty folder below the scratch folder (its old contents removed).
 QString freshFolder(const QString &name);
 bool writeFile(const QString &path, std::string_view bytes);
+// Writes `bytes` to the scratch folder's file `name`; its path.
+QString scratchFile(const QString &name, std::string_view bytes);
 
 struct Input
 {

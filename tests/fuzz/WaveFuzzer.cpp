@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace FuzzSupport;
     init();
     const Input input = split(data, size, 1);
-    const QString path = scratch() + QStringLiteral("/sound.wav");
-    writeFile(path, input.parts[0]);
+    const QString path = scratchFile(QStringLiteral("sound.wav"), input.parts[0]);
     AudioDataInfo info;
     if (ZQAudioUtil::decodeWaveData(path, info)) {
         fuzzCheck(info.size == info.data.size(), "the size field matches the data");

@@ -240,11 +240,11 @@ TEST_F(SpectrumCompViewTest, AHundredQuickOpeningsAndClosingsLeaveNothingBehind)
         if (i % 3 != 0) {
             ZQSpectrumPanel *panel = i % 2 ? view->standardSpectrumPanel() : view->estimatedSpectrumPanel();
             press(panel->playerBoxView()->playButton());
-            clock.advanceMs(37 * (i % 7));
+            clock.advance(37 * (i % 7));
         }
         view->closeAction(nullptr);
         if (i % 4 == 0)
-            clock.advanceMs(20);  // timers of the closing panel fall due before it is deleted
+            clock.advance(20);  // timers of the closing panel fall due before it is deleted
         if (i % 2 == 0)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -255,5 +255,5 @@ TEST_F(SpectrumCompViewTest, AHundredQuickOpeningsAndClosingsLeaveNothingBehind)
     EXPECT_TRUE(window->findChildren<QWidget *>().isEmpty());
     EXPECT_FALSE(ZQPlayerBox::sharedAudioPlayer() && ZQPlayerBox::sharedAudioPlayer()->isPlaying());
     EXPECT_EQ(clock.nextDueUs(), -1) << "a timer is still armed after every panel closed";
-    clock.advanceMs(10000);
+    clock.advance(10000);
 }
