@@ -6,7 +6,7 @@
 // Runs a child program that saves something in a loop and kills it with SIGKILL at a random
 // moment, for the crash-safety tests.
 //
-// The child prints "ready" once it is about to start saving, then "saved N" after each save
+// The child prints "ready" once it runs its saving loop, and "saved N" after each save
 // that completed (N: the value it saved), flushing each line. runAndKill() waits for
 // "ready", lets the child run for a random 0..maxDelayMs milliseconds, kills it and reports
 // the last value the child reported as saved.
