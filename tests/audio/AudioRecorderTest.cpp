@@ -1,5 +1,5 @@
 // ZQAudioRecorder with a file-fed microphone on a manual clock: the 50 ms level polling,
-// repeated starts, playback interrupting a recording, and the delegate calls.
+// repeated starts, playback interrupting a recording, no microphone, and the delegate calls.
 #include "support/AudioTestFixture.h"
 
 #include "platform/media/AudioPlayer.h"
@@ -100,6 +100,7 @@ TEST_F(ZQAudioRecorderTest, PlaybackInterruptsARecordingAndThePollingGoesOn)
     const QString voice = voices(1, 2.0).first();
     recorder.recordPushed(recordPath(QStringLiteral("3")));
     clock.advance(300);
+    ASSERT_NE(recorder.recorder(), nullptr);
     recorder.playPushed(voice);
     EXPECT_FALSE(recorder.recorder()->isRecording());
     ASSERT_NE(recorder.player(), nullptr);
@@ -110,7 +111,7 @@ TEST_F(ZQAudioRecorderTest, PlaybackInterruptsARecordingAndThePollingGoesOn)
     const qsizetype polled = delegate.levels.size();
     clock.advance(500);
     // Still polling the stopped recorder, which reads silence (-160 dB).
-    EXPECT_EQ(delegate.levels.size(), polled + 10);
+    ASSERT_EQ(delegate.levels.size(), polled + 10);
     EXPECT_NEAR(delegate.levels.last(), 1e-8f, 1e-9f);
     EXPECT_TRUE(QFile::exists(recordPath(QStringLiteral("3"))));
 
@@ -119,7 +120,7 @@ TEST_F(ZQAudioRecorderTest, PlaybackInterruptsARecordingAndThePollingGoesOn)
     EXPECT_FALSE(recorder.player()->isPlaying());
     delegate.levels.clear();
     clock.advance(500);
-    EXPECT_EQ(delegate.levels.size(), 10);
+    ASSERT_EQ(delegate.levels.size(), 10);
     EXPECT_NEAR(delegate.levels.last(), 1.0f, 0.01f);
     recorder.stopPushed();
 
@@ -129,7 +130,7 @@ TEST_F(ZQAudioRecorderTest, PlaybackInterruptsARecordingAndThePollingGoesOn)
     recorder.stopPushed();
 }
 
-TEST_F(ZQAudioRecorderTest, WithoutMicrophoneOrDelegateNothingHappensQuietly)
+TEST_F(ZQAudioRecorderTest, WithoutAMicrophoneNothingIsRecordedAndThePollingReportsSilence)
 {
     // No microphone: the recorder exists but does not record, and reports silence.
     ZQAudioRecorder recorder;
@@ -139,14 +140,17 @@ TEST_F(ZQAudioRecorderTest, WithoutMicrophoneOrDelegateNothingHappensQuietly)
     ASSERT_NE(recorder.recorder(), nullptr);
     EXPECT_FALSE(recorder.recorder()->isRecording());
     clock.advance(200);
+    ASSERT_EQ(delegate.levels.size(), 4);
     for (float level : delegate.levels)
         EXPECT_LT(level, 1e-7f);
     recorder.stopPushed();
     clock.advance(100);
     EXPECT_TRUE(delegate.finishes.isEmpty());
     EXPECT_FALSE(QFile::exists(recordPath(QStringLiteral("5"))));
+}
 
-    // A delegate that implements nothing, and one that is gone, receive nothing.
+TEST_F(ZQAudioRecorderTest, ADelegateThatImplementsNothingOrIsGoneReceivesNothing)
+{
     useMicrophone(0.5f);
     ZQAudioRecorder quiet;
     SilentDelegate silent;
@@ -158,7 +162,7 @@ TEST_F(ZQAudioRecorderTest, WithoutMicrophoneOrDelegateNothingHappensQuietly)
         quiet.setRecorderDelegate(&gone);
     }
     EXPECT_EQ(quiet.recorderDelegate(), nullptr);
-    clock.advance(200);
+    clock.advance(200);  // polling and the end event reach no one (a call would be a use after free)
     quiet.stopPushed();
     clock.advance(10);
     EXPECT_NEAR(MediaTestSupport::readSound(recordPath(QStringLiteral("6"))).seconds(), 0.4, 0.02);

@@ -45,8 +45,7 @@ class VoiceRecorderDevice : public SoundServerFixture
 
 TEST_F(VoiceRecorderDevice, SpeechIntoTheMicrophoneIsRecordedAndScoresAsTheRightPhrase)
 {
-    if (!TestSupport::programAvailable(QStringLiteral("flite")))
-        GTEST_SKIP() << "flite is needed to speak into the microphone";
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
     const QString sentence = QStringLiteral("Where is the train station?");
     const QString spoken = folder + QStringLiteral("/spoken.wav");
     ASSERT_EQ(TestSupport::runProgram(QStringLiteral("flite"), {QStringLiteral("-voice"), QStringLiteral("slt"),

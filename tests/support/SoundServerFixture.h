@@ -12,7 +12,8 @@
 // (Qt Multimedia connects to one server per process, so it must be up before the first
 // player or recorder exists). Tests that kill the server (a device that vanishes) leave no
 // server to later tests of the same process: CTest runs every test case in a process of its
-// own. Without pulseaudio installed the tests are skipped.
+// own. Without pulseaudio installed the tests are skipped (they fail instead where the
+// test tools are required).
 class SoundServerFixture : public ::testing::Test
 {
 public:
@@ -28,8 +29,7 @@ protected:
 
     void SetUp() override
     {
-        if (!PulseServer::available())
-            GTEST_SKIP() << "pulseaudio, pactl, paplay or parecord is not installed";
+        PHRASEBOOK_REQUIRE_OR_SKIP(PulseServer::available(), "pulseaudio or pulseaudio-utils");
         ASSERT_TRUE(server().running() || server().start()) << qPrintable(server().error());
         folder = TestSupport::freshDirectory(QStringLiteral("sound-server"));
     }

@@ -1,6 +1,6 @@
 #include "ScoreRun.h"
 
-#include "speech/ZQAppCommon.h"
+#include "content/CorpusText.h"
 #include "speech/ZQAudioUtil.h"
 #include "speech/ZQLanguageModelTrainer.h"
 #include "speech/ZQPSRecognizer.h"
@@ -27,10 +27,10 @@ QJsonObject failure(const QString &message, int *exitCode)
 namespace ScoreRun {
 QStringList corpusWords(const QString &expectedSentence, const QStringList &corpusLines)
 {
-    QStringList words = ZQAppCommon::getAllWordFromText(expectedSentence, true);
+    QStringList words = CorpusText::words(expectedSentence, true);
     QSet<QString> seen;
     for (const QString &line : corpusLines) {
-        for (const QString &word : ZQAppCommon::getAllWordFromText(line, true)) {
+        for (const QString &word : CorpusText::words(line, true)) {
             if (!seen.contains(word)) {
                 seen.insert(word);
                 words.append(word);

@@ -50,6 +50,15 @@ protected:
         return made;
     }
 
+    // A recording of the target's phrase made before this one.
+    void writeOlderRecording()
+    {
+        QDir().mkpath(folder + QStringLiteral("/record"));
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older recording");
+    }
+
     QStringList leftovers() const
     {
         return QDir(folder + QStringLiteral("/record")).entryList(QDir::Files | QDir::Hidden);
@@ -136,18 +145,19 @@ TEST_F(AudioRecorderTest, WithoutAMicrophoneRecordingIsDeniedAndNoFileIsLeft)
     ASSERT_EQ(AudioSession::sharedInstance().recordPermission(), AudioSession::RecordPermission::Denied);
     std::unique_ptr<AudioRecorder> made = recorder();
     ASSERT_NE(made, nullptr);
-    QDir().mkpath(folder + QStringLiteral("/record"));
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older recording");
-    old.close();
+    ASSERT_NO_FATAL_FAILURE(writeOlderRecording());
     EXPECT_FALSE(made->record());
     EXPECT_TRUE(made->lastError().contains(QStringLiteral("not permitted"))) << qPrintable(made->lastError());
     EXPECT_FALSE(made->isRecording());
     made->stop();  // harmless
     EXPECT_TRUE(QFile::exists(target));  // a recording that never started replaced nothing
+}
 
-    // A microphone file that cannot be decoded fails the start and names the file.
+TEST_F(AudioRecorderTest, AnUndecodableMicrophoneFileFailsTheStartNamingTheFile)
+{
+    std::unique_ptr<AudioRecorder> made = recorder();
+    ASSERT_NE(made, nullptr);
+    ASSERT_NO_FATAL_FAILURE(writeOlderRecording());
     const QString broken = folder + QStringLiteral("/broken.wav");
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
