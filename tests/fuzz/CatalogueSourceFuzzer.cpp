@@ -6,6 +6,7 @@
 // an accepted category holds phrases with words to read.
 #include "FuzzSupport.h"
 
+#include "content/CorpusText.h"
 #include "tools/pack/CatalogueSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzCheck(source.categories().size() == 1, "the one category is kept");
     for (const CatalogueSource::Phrase &phrase : source.categories().front().phrases) {
         fuzzCheck(phrase.id > 0, "phrase ids are positive");
-        fuzzCheck(!CatalogueSource::corpusWords(phrase.txt).isEmpty(), "every phrase has words to read");
+        fuzzCheck(!CorpusText::dictionaryWords(phrase.txt).isEmpty(), "every phrase has words to read");
     }
     return 0;
 }

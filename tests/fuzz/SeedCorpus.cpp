@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 
 #include "content/AppCommon.h"
+#include "content/CorpusText.h"
 #include "content/PropertyList.h"
 #include "content/ZQCryptor.h"
 #include "speech/lmtk/Lmtk.h"
@@ -103,7 +104,7 @@ void pronunciationSeeds(const QStringList &texts, const QString &dictionaryPath)
 {
     const QList<QByteArray> dictionary = readAll(dictionaryPath).split('\n');
     for (qsizetype i = 0; i < texts.size() && i < 12; i += 3) {
-        const QStringList words = CatalogueSource::corpusWords(texts.mid(i, 3).join(QLatin1Char(' ')));
+        const QStringList words = CorpusText::dictionaryWords(texts.mid(i, 3).join(QLatin1Char(' ')));
         QByteArray slice;
         for (const QByteArray &line : dictionary) {
             const QString word = QString::fromUtf8(line.left(line.indexOf(' '))).section(QLatin1Char('('), 0, 0);
@@ -233,7 +234,7 @@ void lmtkSeeds(const QStringList &texts)
     const std::string base = QFile::encodeName(folder).toStdString();
     QByteArray corpus;
     for (const QString &text : texts.mid(0, 20))
-        corpus += "<s> " + CatalogueSource::corpusWords(text).join(QLatin1Char(' ')).toUtf8() + " </s>\n";
+        corpus += "<s> " + CorpusText::dictionaryWords(text).join(QLatin1Char(' ')).toUtf8() + " </s>\n";
     FuzzSupport::writeFile(folder + QStringLiteral("/corpus"), std::string_view(corpus.constData(), size_t(corpus.size())));
     FILE *in = std::fopen((base + "/corpus").c_str(), "r");
     lmtk::text2wfreq(in, std::fopen((base + "/wfreq").c_str(), "w"), 1000, 0);
