@@ -30,6 +30,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 std::function<bool()> &settingsOpener()
@@ -73,6 +74,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -345,8 +347,12 @@ void PhraseCardVC::beginRecordAction(QObject *)
         QDir().mkpath(folder);  // a failure shows as a recording that does not start
     m_audioRecorder->recordPushed(m_myVoicePath);
     AudioRecorder *recorder = m_audioRecorder->recorder();
-    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath)
+    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
         m_pressRecordingPath = m_myVoicePath;
+        // The model and the model voice are made ready while the learner speaks.
+        m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
+                                                         AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
+    }
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
@@ -361,6 +367,7 @@ void PhraseCardVC::endRecordAction(QObject *)
         && recorder->isRecording() && recorder->path() == expected
         && recorder->currentTime() >= minimumRecordingSeconds;
     m_pressRecordingPath.clear();
+    std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     if (!recorded || !QFileInfo::exists(expected))
@@ -374,6 +381,7 @@ void PhraseCardVC::endRecordAction(QObject *)
     panel->show();
     m_spectrumCompView = panel;
     panel->setPhraseInfos(categoryPhrases());
+    panel->setComparison(std::move(comparison));
     panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
@@ -387,6 +395,7 @@ void PhraseCardVC::endRecordAction(QObject *)
 void PhraseCardVC::cancelRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
 }

@@ -73,6 +73,8 @@ public:
     // The open panels (null once closed).
     WordWriteView *wordWriteView() const { return m_wordWriteView; }
     SpectrumCompView *spectrumCompView() const { return m_spectrumCompView; }
+    // The comparison the press under way prepares (null between presses).
+    std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
     // The image name each of these buttons shows ("btn-last2", "btn-no-look", ...).
     QString lastItemImageName() const { return m_lastItemImageName; }
     QString nextItemImageName() const { return m_nextItemImageName; }
@@ -148,4 +150,7 @@ private:
     QPointer<SpectrumCompView> m_spectrumCompView;
     // The path this press of the microphone button records into (empty when none started).
     QString m_pressRecordingPath;
+    // The comparison this press prepares while the learner speaks; the panel takes it on
+    // release, a cancelled press or a closed card abandons it.
+    std::shared_ptr<PronunciationComparison> m_comparison;
 };
