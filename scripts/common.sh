@@ -9,6 +9,8 @@ PHRASEBOOK_PACKAGES=(
     flite espeak-ng sox openssl
     fonts-dseg fonts-comic-neue fonts-noto-core fonts-noto-cjk fonts-material-design-icons-iconfont
     libgtest-dev libgmock-dev
+    pulseaudio pulseaudio-utils
+    clang libclang-rt-14-dev
 )
 
 phrasebook_install_packages() {

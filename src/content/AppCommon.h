@@ -25,6 +25,8 @@
 //   "userInfo.plist.corrupt-<timestamp>" and replaced by a fresh record; a record that
 //   lacks counters or holds non-integers there is kept aside the same way and repaired
 //   (valid counters kept, the others 0). Writes are atomic.
+// - Counters and the experience total stop at the ends of the 64-bit range instead of
+//   wrapping around (a damaged or edited record may hold any integer).
 namespace AppCommon {
 
 // ---- language ------------------------------------------------------------------------
