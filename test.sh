@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, runs every test, then gives each fuzz target a short run
+# (PHRASEBOOK_FUZZ_SECONDS, 30 by default; 0 skips them). The sound-device tests start
+# a private PulseAudio server of their own.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -17,3 +19,8 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DPHRASEBOOK_SANITIZE=ON -DPHRASEBOOK_BUILD_BENCH=OFF
 cmake --build build-test -j"$(phrasebook_jobs)"
 ctest --test-dir build-test --output-on-failure -j"$(phrasebook_jobs)" --timeout 600
+
+fuzz_seconds="${PHRASEBOOK_FUZZ_SECONDS:-30}"
+if [ "$fuzz_seconds" -gt 0 ]; then
+    tests/fuzz/run.sh "$fuzz_seconds"
+fi

@@ -8,6 +8,11 @@ if(PHRASEBOOK_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         message(FATAL_ERROR "PHRASEBOOK_FUZZ needs clang (libFuzzer)")
     endif()
+    # Every library is instrumented for the fuzzer's coverage; the fuzz targets add
+    # -fsanitize=fuzzer (libFuzzer's main) when they link.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer -gline-tables-only)
+    add_link_options(-fsanitize=address,undefined)
 endif()
 
 # Rebuilds after switching branches or folders are much faster through ccache, when it is

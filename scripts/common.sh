@@ -6,9 +6,11 @@ PHRASEBOOK_PACKAGES=(
     nettle-dev libplist-dev libplist++-dev
     libsndfile1-dev libsoxr-dev libsoundtouch-dev libfftw3-dev libpulse-dev
     libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us
-    flite espeak-ng sox openssl pulseaudio
+    flite espeak-ng sox openssl
     fonts-dseg fonts-comic-neue fonts-noto-core fonts-noto-cjk fonts-material-design-icons-iconfont
     libgtest-dev libgmock-dev
+    pulseaudio pulseaudio-utils
+    clang libclang-rt-14-dev
 )
 
 phrasebook_install_packages() {

@@ -33,6 +33,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 std::function<bool()> &settingsOpener()
@@ -73,6 +74,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
     hideRecordingIndicator(false);
+    m_comparison.reset();
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -374,6 +376,9 @@ void PhraseCardVC::beginRecordAction(QObject *)
     AudioRecorder *recorder = m_audioRecorder->recorder();
     if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
         m_pressRecordingPath = m_myVoicePath;
+        // The model and the model voice are made ready while the learner speaks.
+        m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
+                                                         AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
         m_pressStartUs = Clock::instance().nowUs();
         showRecordingIndicator();
     }
@@ -443,6 +448,7 @@ void PhraseCardVC::endRecordAction(QObject *)
     // The hint answers a tap, not a microphone that delivered nothing while held.
     const bool tap = running && Clock::instance().nowUs() - m_pressStartUs < qint64(minimumRecordingSeconds * 1e6);
     m_pressRecordingPath.clear();
+    std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     hideRecordingIndicator(tap);
@@ -457,6 +463,7 @@ void PhraseCardVC::endRecordAction(QObject *)
     panel->show();
     m_spectrumCompView = panel;
     panel->setPhraseInfos(categoryPhrases());
+    panel->setComparison(std::move(comparison));
     panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
@@ -470,6 +477,7 @@ void PhraseCardVC::endRecordAction(QObject *)
 void PhraseCardVC::cancelRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     hideRecordingIndicator(false);

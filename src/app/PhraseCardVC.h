@@ -82,6 +82,8 @@ public:
     // The open panels (null once closed).
     WordWriteView *wordWriteView() const { return m_wordWriteView; }
     SpectrumCompView *spectrumCompView() const { return m_spectrumCompView; }
+    // The comparison the press under way prepares (null between presses).
+    std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
     // The image name each of these buttons shows ("btn-last2", "btn-no-look", ...).
     QString lastItemImageName() const { return m_lastItemImageName; }
     QString nextItemImageName() const { return m_nextItemImageName; }
@@ -172,4 +174,7 @@ private:
     MediaTimer *m_hintTimer = nullptr;
     bool m_voicePaused = false;
     qint64 m_pressStartUs = 0;  // media clock time of the press that started the recording
+    // The comparison this press prepares while the learner speaks; the panel takes it on
+    // release, a cancelled press or a closed card abandons it.
+    std::shared_ptr<PronunciationComparison> m_comparison;
 };

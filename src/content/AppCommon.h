@@ -25,6 +25,8 @@
 //   "userInfo.plist.corrupt-<timestamp>" and replaced by a fresh record; a record that
 //   lacks counters or holds non-integers there is kept aside the same way and repaired
 //   (valid counters kept, the others 0). Writes are atomic.
+// - Counters and the experience total stop at the ends of the 64-bit range instead of
+//   wrapping around (a damaged or edited record may hold any integer).
 namespace AppCommon {
 
 // ---- language ------------------------------------------------------------------------
@@ -44,6 +46,8 @@ std::optional<QList<PhraseInfoPtr>> getPhraseInfoList(const QString &categoryId)
 const QList<PhraseInfoPtr> &getAllPhraseInfoList();
 QList<PhraseInfoPtr> getRandomPhraseInfos(int count);
 std::optional<QList<PhraseInfoPtr>> getRandomPhraseInfos(const CategoryInfo &category, int count);
+// `count` distinct phrases drawn from `phrases` (all of them, in random order, when it has fewer).
+QList<PhraseInfoPtr> getRandomPhraseInfos(const QList<PhraseInfoPtr> &phrases, int count);
 QStringList getRandomWords(const QStringList &words, int count);
 QString getImagePath(const PhraseInfo &phrase);
 QString getVoicePath(const PhraseInfo &phrase);

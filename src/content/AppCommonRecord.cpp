@@ -15,6 +15,8 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <limits>
+#include <utility>
 
 namespace {
 QString &languageOverride()
@@ -72,6 +74,24 @@ bool isInteger(const QVariant &value)
     default:
         return false;
     }
+}
+
+// Counter arithmetic that stops at the ends of the range: a record read from disk may hold
+// any integer (a damaged or edited file), and a count must never wrap around.
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+qint64 saturatingMultiply(qint64 a, qint64 b)
+{
+    qint64 product = 0;
+    if (!__builtin_mul_overflow(a, b, &product))
+        return product;
+    return (a < 0) == (b < 0) ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
 // Keeps a copy of a damaged record beside it; true when the copy exists afterwards.
@@ -248,7 +268,7 @@ qint64 getUserInfoCount(const QString &key)
 void increaseUserInfoCount(const QString &key)
 {
     QVariantMap record = getUserInfo();
-    record.insert(key, QVariant::fromValue(record.value(key).toLongLong() + 1));
+    record.insert(key, QVariant::fromValue(saturatingAdd(record.value(key).toLongLong(), 1)));
     saveUserInfo(record);
 }
 
@@ -256,21 +276,23 @@ void addQuizRecord(qint64 score)
 {
     QVariantMap record = getUserInfo();
     record.insert(QStringLiteral("kQuizCount"),
-                  QVariant::fromValue(record.value(QStringLiteral("kQuizCount")).toLongLong() + 1));
+                  QVariant::fromValue(saturatingAdd(record.value(QStringLiteral("kQuizCount")).toLongLong(), 1)));
     record.insert(QStringLiteral("kQuizTotalScore"),
-                  QVariant::fromValue(record.value(QStringLiteral("kQuizTotalScore")).toLongLong() + score));
+                  QVariant::fromValue(
+                      saturatingAdd(record.value(QStringLiteral("kQuizTotalScore")).toLongLong(), score)));
     saveUserInfo(record);
 }
 
 qint64 getTotalExp()
 {
     const QVariantMap record = getUserInfo();
-    const auto count = [&record](const char *key) {
-        return record.value(QLatin1String(key)).toLongLong();
-    };
-    return 10 * count("kStartCount") + 5 * count("kListenCount") + 5 * count("kReadCount")
-        + 5 * count("kWriteCount") + 10 * count("kQuizCount") + count("kQuizTotalScore")
-        + 1000 * count("kReviewed") + count("kAwordScore");
+    const std::pair<const char *, qint64> weights[] = {
+        {"kStartCount", 10}, {"kListenCount", 5}, {"kReadCount", 5},    {"kWriteCount", 5},
+        {"kQuizCount", 10},  {"kQuizTotalScore", 1}, {"kReviewed", 1000}, {"kAwordScore", 1}};
+    qint64 total = 0;
+    for (const auto &[key, weight] : weights)
+        total = saturatingAdd(total, saturatingMultiply(weight, record.value(QLatin1String(key)).toLongLong()));
+    return total;
 }
 
 QString formatDuration(double seconds)

@@ -37,8 +37,12 @@ QStringList performDictionaryLookup(const QStringList &sortedWords, const QStrin
                                     QStringList *missing)
 {
     QStringList result;
-    if (lookupText.isEmpty())
+    if (lookupText.isEmpty()) {
+        // An empty list holds no word: every word is missing, and is reported so.
+        if (missing)
+            missing->append(sortedWords);
         return result;
+    }
     // Entries are found as "\n" + word + "\t". The start of the text counts as a line start
     // too (as if a line end stood before it), so the list's first entry can be found.
     // Positions below are those of that virtual text, one ahead of the real one: searchStart
@@ -48,8 +52,6 @@ QStringList performDictionaryLookup(const QStringList &sortedWords, const QStrin
     const qsizetype virtualSize = text.size() + 1;
     qsizetype searchStart = 0;
     for (const QString &word : sortedWords) {
-        if (searchStart >= virtualSize)
-            break;
         qsizetype lineStart = -1;
         if (searchStart == 0 && text.startsWith(word + QLatin1Char('\t'))) {
             lineStart = 0;

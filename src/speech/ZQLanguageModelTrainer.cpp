@@ -1,6 +1,7 @@
 #include "ZQLanguageModelTrainer.h"
 
 #include "PronunciationLookup.h"
+#include "SpeechLibraryLock.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/ResourceLocator.h"
 #include "content/CorpusText.h"
@@ -281,9 +282,11 @@ ZQStatus runModel(const ToolkitFiles &files, const QString &algorithmType, int v
 
 }
 
-ZQLanguageModelTrainer::ZQLanguageModelTrainer()
+ZQLanguageModelTrainer::ZQLanguageModelTrainer() : ZQLanguageModelTrainer(ZQFileUtil::getCachesDirectory()) {}
+
+ZQLanguageModelTrainer::ZQLanguageModelTrainer(const QString &lmBasePath)
     : m_algorithmType(QStringLiteral("-witten_bell"))
-    , m_lmBasePath(ZQFileUtil::getCachesDirectory())
+    , m_lmBasePath(lmBasePath)
 {
 }
 
@@ -300,6 +303,7 @@ ZQStatus ZQLanguageModelTrainer::generateLanguageModelFromArray(const QStringLis
                                                                 const QString &fileName,
                                                                 const QString &acousticModelPath)
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     QElapsedTimer total;
     total.start();
     const QString lookupListPath = acousticModelPath + QLatin1Char('/') + lookupListFileName();

@@ -2,6 +2,9 @@
 
 #include "platform/foundation/Clock.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 void ZQTimer::startTimer()
 {
     m_timeInterval_start = currentTimeStamp();
@@ -17,5 +20,9 @@ double ZQTimer::getSpentTime()
 
 double ZQTimer::currentTimeStamp()
 {
-    return Clock::instance().secondsSinceReferenceDate();
+    // The installed clock belongs to the main thread (a test's manual clock may be replaced
+    // at any moment); elsewhere, as on the speech worker, the system clock is the safe one.
+    const QCoreApplication *application = QCoreApplication::instance();
+    const bool mainThread = !application || QThread::currentThread() == application->thread();
+    return (mainThread ? Clock::instance() : Clock::system()).secondsSinceReferenceDate();
 }

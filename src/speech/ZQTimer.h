@@ -5,8 +5,9 @@
 // two calls in a row give the durations of two consecutive stages, not a running total.
 //
 // Time stamps are seconds since the reference date 2001-01-01 00:00:00 UTC, read from the
-// installed clock (platform/foundation/Clock; tests install a manual one). Before
-// startTimer() the stored stamp is 0.
+// installed clock (platform/foundation/Clock; tests install a manual one) on the main
+// thread and from the system clock on any other thread. Before startTimer() the stored
+// stamp is 0.
 //
 // Thread: any, one object per thread. Never fails.
 class ZQTimer

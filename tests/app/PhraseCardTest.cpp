@@ -259,11 +259,15 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShown)
     card->beginRecordAction(card->microphoneBtn());
     ASSERT_TRUE(isRecording(*card));
     EXPECT_EQ(card->myVoicePath(), recordingOf(*first));
+    const std::shared_ptr<PronunciationComparison> prepared = card->comparison();  // started on the press
+    ASSERT_NE(prepared, nullptr);
     clock.advance(3000);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_FALSE(isRecording(*card));
     SpectrumCompView *panel = card->spectrumCompView();
     ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->comparison(), prepared);
+    EXPECT_EQ(card->comparison(), nullptr);
     EXPECT_EQ(panel->standardText(), first->foreignText());
     EXPECT_EQ(panel->standardAudioFilePath(), AppCommon::getVoicePath(*first));
     EXPECT_EQ(panel->estimatedAudioFilePath(), recordingOf(*first));
@@ -423,7 +427,7 @@ TEST(PhraseCardRun, TheTourShowsTheCardItsHiddenTextTheWritingPanelAndTheCompari
     const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
     QString output;
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
-    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 90000), 0)
+    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);
     QImage pictures[4];
     const char *names[4] = {"card", "card-hidden", "write", "compare"};

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <limits>
+
 namespace {
 class LearnerRecord : public ::testing::Test
 {
@@ -183,4 +185,28 @@ TEST(Preferences, FormatDuration)
     EXPECT_EQ(AppCommon::formatDuration(300), "05:00");
     EXPECT_EQ(AppCommon::formatDuration(3725), "01:02:05");
     EXPECT_EQ(AppCommon::formatDuration(0), "00:00");
+}
+
+// A record holding the largest integers (a damaged or edited file): counting and the
+// experience total stop at the end of the range instead of wrapping around.
+TEST_F(LearnerRecord, CountsAtTheEndOfTheRangeStopThere)
+{
+    const qint64 largest = std::numeric_limits<qint64>::max();
+    const qint64 smallest = std::numeric_limits<qint64>::min();
+    QVariantMap record;
+    for (const QString &key : AppCommon::userInfoKeys())
+        record.insert(key, QVariant::fromValue(qint64(0)));
+    record.insert("kListenCount", QVariant::fromValue(largest));
+    record.insert("kReviewed", QVariant::fromValue(largest / 100));
+    record.insert("kQuizTotalScore", QVariant::fromValue(smallest + 5));
+    ASSERT_TRUE(AppCommon::saveUserInfo(record));
+
+    AppCommon::increaseUserInfoCount("kListenCount");
+    EXPECT_EQ(AppCommon::getUserInfoCount("kListenCount"), largest);
+    EXPECT_EQ(AppCommon::getTotalExp(), largest);
+    AppCommon::addQuizRecord(-10);
+    EXPECT_EQ(AppCommon::getUserInfoCount("kQuizTotalScore"), smallest);
+    EXPECT_EQ(AppCommon::getUserInfoCount("kQuizCount"), 1);
+    // Nothing was taken for damage along the way.
+    EXPECT_TRUE(corruptCopies().isEmpty());
 }

@@ -1,10 +1,8 @@
-#include "tools/score/ScoreRun.h"
 #include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,12 +32,6 @@ QJsonObject runTool(const QStringList &arguments, int *exitCode)
 }
 }
 
-TEST(ScoreTool, CorpusWordsKeepTheSentenceAndAddEachCorpusWordOnce)
-{
-    EXPECT_EQ(ScoreRun::corpusWords("Go, go now!", {"Now we go.", "", "We wait?"}),
-              QStringList({"GO", "GO", "NOW", "NOW", "WE", "GO", "WAIT"}));
-}
-
 TEST(ScoreTool, ScoresTheRightSentenceFarAboveAnotherSentence)
 {
     PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable("flite"), "flite");
@@ -53,8 +45,8 @@ TEST(ScoreTool, ScoresTheRightSentenceFarAboveAnotherSentence)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("How much does this cost?\nI need a doctor.\n");
     }
-    const QString models = folder + "/models";
-    QDir().mkpath(models);
+    // A model folder that does not exist yet is created.
+    const QString models = folder + "/models/kept";
 
     int exitCode = -1;
     const QJsonObject right = runTool({"--corpus", corpus, "--model-dir", models,
@@ -63,7 +55,17 @@ TEST(ScoreTool, ScoresTheRightSentenceFarAboveAnotherSentence)
     EXPECT_GT(right.value("score").toDouble(), 80.0);
     EXPECT_EQ(right.value("hypothesis").toString(), "WHERE IS THE TRAIN STATION");
     EXPECT_GT(right.value("frames").toInt(), 100);
-    EXPECT_FALSE(right.value("words").toArray().isEmpty());
+    // Every word has its place in the audio, in order.
+    const QJsonArray words = right.value("words").toArray();
+    ASSERT_GE(words.size(), 5);
+    qint64 previousStart = 0;
+    for (const QJsonValue &value : words) {
+        const QJsonObject word = value.toObject();
+        ASSERT_TRUE(word.contains("startMs") && word.contains("endMs")) << word.value("word").toString().toStdString();
+        EXPECT_GE(word.value("startMs").toInteger(), previousStart);
+        EXPECT_LE(word.value("startMs").toInteger(), word.value("endMs").toInteger());
+        previousStart = word.value("startMs").toInteger();
+    }
     EXPECT_TRUE(right.value("advice").toObject().contains("words_score"));
     for (const char *stage : {"generation", "decode", "recognition", "scoring"})
         EXPECT_TRUE(right.value("timingsMs").toObject().contains(stage)) << stage;
@@ -100,5 +102,7 @@ TEST(ScoreTool, WrongArgumentsExitTwo)
     runTool({"--corpus", folder + "/missing.txt", "Hello.", audio}, &exitCode);
     EXPECT_EQ(exitCode, 2);
     runTool({"--bogus", "Hello.", audio}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    runTool({"--model-dir", audio, "Hello.", audio}, &exitCode);  // a file, not a folder
     EXPECT_EQ(exitCode, 2);
 }

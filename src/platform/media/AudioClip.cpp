@@ -2,6 +2,8 @@
 
 #include "AudioFileReader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -42,5 +44,9 @@ std::shared_ptr<const AudioClip> AudioClip::fromFile(const QString &path, QStrin
         setError(error, QStringLiteral("audio file %1 holds no samples").arg(path));
         return nullptr;
     }
+    // A damaged file can decode to samples far outside -1..1 (a broken MP3 frame gave
+    // values near 25) or to non-numbers: hold them to the range the outputs expect.
+    for (float &sample : samples)
+        sample = std::isfinite(sample) ? std::clamp(sample, -1.0f, 1.0f) : 0.0f;
     return std::make_shared<const AudioClip>(std::move(samples), reader.sampleRate(), reader.channels());
 }

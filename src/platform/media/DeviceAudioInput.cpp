@@ -57,7 +57,16 @@ void DeviceAudioInput::drain()
 {
     if (!m_io)
         return;
-    QByteArray bytes = m_pending + m_io->readAll();
+    // Read in chunks until the source has nothing more: the source's device is unbuffered,
+    // and readAll() on an unbuffered sequential device returns nothing at all.
+    QByteArray bytes = m_pending;
+    char chunk[8192];
+    for (;;) {
+        const qint64 got = m_io->read(chunk, qint64(sizeof chunk));
+        if (got <= 0)
+            break;
+        bytes.append(chunk, qsizetype(got));
+    }
     const qsizetype whole = bytes.size() & ~qsizetype(1);
     m_pending = bytes.mid(whole);
     if (whole > 0 && m_sink) {

@@ -5,6 +5,9 @@
 
 #include <QAudioSink>
 #include <QIODevice>
+#include <QTimer>
+
+#include <climits>
 
 #include <algorithm>
 #include <cmath>
@@ -34,27 +37,41 @@ protected:
         const qint64 frames = maxSize / bytesPerFrame;
         if (frames <= 0)
             return 0;
-        if (m_format.sampleFormat() == QAudioFormat::Float)
-            return m_renderer->render(reinterpret_cast<float *>(data), frames) * bytesPerFrame;
+        if (m_format.sampleFormat() == QAudioFormat::Float) {
+            const qint64 got = m_renderer->render(reinterpret_cast<float *>(data), frames);
+            m_framesDelivered += got;
+            return got * bytesPerFrame;
+        }
         m_buffer.resize(size_t(frames * channels));
         const qint64 got = m_renderer->render(m_buffer.data(), frames);
         auto *out = reinterpret_cast<qint16 *>(data);
         for (qint64 i = 0; i < got * channels; ++i)
             out[i] = qint16(std::lround(std::clamp(m_buffer[size_t(i)], -1.0f, 1.0f) * 32767.0f));
+        m_framesDelivered += got;
         return got * bytesPerFrame;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
+
+public:
+    // Frames handed to the sink since the stream started.
+    qint64 framesDelivered() const { return m_framesDelivered; }
 
 private:
     std::shared_ptr<AudioRenderer> m_renderer;
     QAudioFormat m_format;
     std::vector<float> m_buffer;
+    qint64 m_framesDelivered = 0;
 };
 
 DeviceAudioOutput::DeviceAudioOutput(std::shared_ptr<AudioRenderer> renderer,
                                      const QAudioDevice &device, QObject *parent)
-    : AudioOutput(std::move(renderer), parent), m_device(device)
+    : AudioOutput(std::move(renderer), parent), m_device(device), m_playOutTimer(new QTimer(this))
 {
+    // The device plays in real time whatever clock the program runs on, so its play-out is
+    // watched on a real timer.
+    m_playOutTimer->setSingleShot(true);
+    m_playOutTimer->setInterval(10);
+    connect(m_playOutTimer, &QTimer::timeout, this, &DeviceAudioOutput::finishWhenPlayedOut);
 }
 
 DeviceAudioOutput::~DeviceAudioOutput()
@@ -118,6 +135,7 @@ void DeviceAudioOutput::resume()
 
 void DeviceAudioOutput::stop()
 {
+    m_playOutTimer->stop();
     if (!m_sink)
         return;
     m_stopping = true;
@@ -137,10 +155,9 @@ void DeviceAudioOutput::onStateChanged()
     const QAudio::State state = m_sink->state();
     const QAudio::Error error = m_sink->error();
     if (state == QAudio::IdleState && m_renderer->exhausted()) {
-        // Everything was read and the device has played its buffer out.
-        m_stopping = true;
-        m_sink->stop();
-        Q_EMIT drained();
+        // Everything was read; the sound server may still be playing what it holds.
+        m_playOutWait.start();
+        finishWhenPlayedOut();
         return;
     }
     if (state == QAudio::StoppedState && error != QAudio::NoError) {
@@ -149,4 +166,24 @@ void DeviceAudioOutput::onStateChanged()
                           .arg(m_device.description())
                           .arg(int(error)));
     }
+}
+
+void DeviceAudioOutput::finishWhenPlayedOut()
+{
+    if (!m_sink || !m_source || m_stopping)
+        return;
+    // The sink turns idle once it has handed the last samples to the sound server, and
+    // stopping it then drops what the server still holds (the last ~0.2 s of the sound).
+    // So wait until the device has played every frame it got (its processed time), but no
+    // longer than its buffer's length and a margin, in case the time stops moving.
+    const qint64 deliveredUs = m_source->framesDelivered() * 1000000 / qMax(1, m_format.sampleRate());
+    const qint64 bufferUs = m_format.durationForBytes(qint32(qMin<qsizetype>(m_sink->bufferSize(), INT_MAX)));
+    const bool playedOut = m_sink->processedUSecs() >= deliveredUs;
+    if (!playedOut && m_playOutWait.elapsed() * 1000 < bufferUs + kPlayOutMarginUs) {
+        m_playOutTimer->start();
+        return;
+    }
+    m_stopping = true;
+    m_sink->stop();
+    Q_EMIT drained();
 }

@@ -4,14 +4,17 @@
 
 #include <QAudioDevice>
 #include <QAudioFormat>
+#include <QElapsedTimer>
 
 
 class QAudioSink;
+class QTimer;
 class RendererDevice;
 
 // Plays a renderer on a sound device through QAudioSink in pull mode: the sink reads from
 // a QIODevice that asks the renderer for samples (32-bit float, or 16-bit integers when the
-// device does not take float) at the clip's own rate and channel count.
+// device does not take float) at the clip's own rate and channel count. drained() comes
+// when the device has played the last frame, not when the sink has read it.
 //
 // Thread: main thread (the sink, and so its reads, live on the thread that made it).
 // Failure: start() returns false when the device takes neither format or the sink fails to
@@ -34,10 +37,15 @@ public:
 
 private:
     void onStateChanged();
+    void finishWhenPlayedOut();
+
+    static constexpr qint64 kPlayOutMarginUs = 300000;
 
     QAudioDevice m_device;
     QAudioFormat m_format;
     QAudioSink *m_sink = nullptr;        // owns its RendererDevice (Qt parent)
     RendererDevice *m_source = nullptr;
+    QTimer *m_playOutTimer;              // child: polls the play-out after the last read
+    QElapsedTimer m_playOutWait;
     bool m_stopping = false;
 };
