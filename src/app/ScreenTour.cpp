@@ -79,8 +79,8 @@ QList<ScreenTour::Step> defaultSteps()
     steps.append({QStringLiteral("category-faster"),
                   [](Window *window) {
                       CategoryController *category = topScreen<CategoryController>(window);
-                      if (!category || !category->playerBoxView() || category->playerBoxView()->playStatus() != 1)
-                          return QStringLiteral("the category screen's player is not playing");
+                      if (!category || !category->playerBoxView() || !category->playerBoxView()->isActive())
+                          return QStringLiteral("the category screen's list is not running");
                       ZQListPlayerBoxView *player = category->playerBoxView();
                       player->speedUp(player->speedUpButton());
                       return QString();
@@ -90,8 +90,8 @@ QList<ScreenTour::Step> defaultSteps()
     steps.append({QStringLiteral("category-paused"),
                   [](Window *window) {
                       CategoryController *category = topScreen<CategoryController>(window);
-                      if (!category || !category->playerBoxView() || category->playerBoxView()->playStatus() != 1)
-                          return QStringLiteral("the category screen's player is not playing");
+                      if (!category || !category->playerBoxView() || !category->playerBoxView()->isActive())
+                          return QStringLiteral("the category screen's list is not running");
                       ZQListPlayerBoxView *player = category->playerBoxView();
                       player->play(player->playButton());
                       return QString();
