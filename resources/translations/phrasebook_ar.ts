@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>تشغيل العبارة</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>التقدم</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Satz abspielen</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>

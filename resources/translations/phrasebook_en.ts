@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Play the phrase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progress</translation>
     </message>

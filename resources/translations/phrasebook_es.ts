@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Reproducir la frase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>

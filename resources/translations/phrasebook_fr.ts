@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Écouter la phrase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progression</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>वाक्यांश चलाएँ</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>प्रगति</translation>
     </message>

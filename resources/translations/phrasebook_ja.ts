@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>フレーズを再生</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>進捗</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>문장 재생</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>진행</translation>
     </message>

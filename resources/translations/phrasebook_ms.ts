@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Main frasa</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Kemajuan</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Ouvir a frase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progresso</translation>
     </message>

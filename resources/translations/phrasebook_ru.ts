@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Прослушать фразу</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Прогресс</translation>
     </message>

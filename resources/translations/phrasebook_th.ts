@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>เล่นวลี</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>ความคืบหน้า</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Phát cụm từ</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Tiến độ</translation>
     </message>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>播放句子</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
