@@ -267,6 +267,13 @@ TEST(Lmtk, BadArgumentsAndFilesAreReportedNotFatal)
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
     writeText(vocab, "A\nB\n");  // no header line
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
+    // A NUL byte inside a word would cut the model's line short for SphinxBase (found by
+    // fuzzing: the reader then crashed on the model written from it).
+    writeText(vocab, QByteArray("## vocabulary\n</s>\n<s>\nA\nB\0C\n", 29));
+    const lmtk::Status nul = lmRun({});
+    EXPECT_EQ(nul.code, lmtk::BadData);
+    EXPECT_NE(nul.message.find(":5: a vocabulary word holds a NUL byte"), std::string::npos) << nul.message;
+    EXPECT_EQ(idngramRun({"-textfile", text.c_str()}), lmtk::BadData);
 
     // SphinxBase refuses a damaged model; the converter says so.
     writeText(path(dir, "bad.arpa"), "\\data\\\nngram 1=5\n\n\\1-grams:\n-1.0 A\n");
