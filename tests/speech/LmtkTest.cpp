@@ -216,6 +216,10 @@ TEST(Lmtk, VocabularyLimitsAndBadFrequencyLists)
     EXPECT_EQ(vocabulary(-1, 2, 64000), "A D");  // equal counts: the word sorting first wins
     EXPECT_EQ(vocabulary(2, -1, 64000), "A B D");
     EXPECT_EQ(vocabulary(-1, -1, 3), "error");  // more records than allowed
+    // Counts of a word listed twice add up, stopping at the largest count (found by fuzzing:
+    // the sum overflowed).
+    writeText(list, "A 9223372036854775807\nB 5\nA 2\nC 9\n");
+    EXPECT_EQ(vocabulary(-1, 1, 64000), "A");
     writeText(list, "A 3\nB three\n");
     EXPECT_EQ(vocabulary(-1, -1, 64000), "error");
     EXPECT_EQ(lmtk::text2wfreq(nullptr, std::fopen(vocab.c_str(), "wb"), 7500, -1).code, lmtk::IoError);
