@@ -43,6 +43,9 @@ RecordPaths &recordPaths()
         paths.userInfoPath = documents + QStringLiteral("/userInfo.plist");
         paths.recordFolderPath = documents + QStringLiteral("/record/");
         paths.computed = true;
+        // A save cut off by a kill or a power cut left its new file beside the record (the
+        // record itself is whole); nothing of this process is saving yet.
+        AtomicFile::removeLeftovers(paths.userInfoPath);
     }
     return paths;
 }

@@ -71,10 +71,11 @@ std::optional<QVariantMap> parseDictionary(const QByteArray &bytes, QString *err
             break;
         }
         case PLIST_STRING: {
-            char *text = nullptr;
-            plist_get_string_val(value, &text);
-            result.insert(name, QString::fromUtf8(text));
-            std::free(text);
+            // Read with its length: a string holding a NUL byte (a damaged file) would fail
+            // libplist's own check in plist_get_string_val and abort the program.
+            uint64_t length = 0;
+            const char *text = plist_get_string_ptr(value, &length);
+            result.insert(name, QString::fromUtf8(text, text ? qsizetype(length) : 0));
             break;
         }
         default:

@@ -1,4 +1,5 @@
 #include "support/TestSupport.h"
+#include "content/PropertyList.h"
 #include "content/ZQCryptor.h"
 #include "content/ZQFileUtil.h"
 
@@ -74,4 +75,22 @@ TEST(FileUtil, EncryptedPropertyListsAndFileCiphers)
     // A failed decryption leaves no target behind.
     EXPECT_FALSE(ZQCryptor::decryptWithDESForDataFile(plain, folder + "/never", ZQCryptor::imageKey));
     EXPECT_FALSE(QFile::exists(folder + "/never"));
+}
+
+TEST(PropertyListTest, AStringHoldingANulByteIsReadWholeInsteadOfAbortingTheProgram)
+{
+    // Found by fuzzing the learner record: libplist's plist_get_string_val aborts the process
+    // on such a string.
+    const QByteArray xml("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
+                         "<key>kStartCount</key><integer>3</integer>"
+                         "<key>note</key><string>x\0y</string></dict></plist>",
+                         140);
+    ASSERT_EQ(xml.count('\0'), 1);
+    const auto parsed = PropertyList::parseDictionary(xml);
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ(parsed->value("kStartCount").toLongLong(), 3);
+    // libplist keeps what comes before the NUL byte, and the string's length.
+    const QString note = parsed->value("note").toString();
+    EXPECT_EQ(note.size(), 3);
+    EXPECT_TRUE(note.startsWith(QLatin1Char('x'))) << qPrintable(note);
 }

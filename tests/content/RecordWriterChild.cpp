@@ -1,6 +1,7 @@
 // Child program of the learner record's kill test: counts every counter of the record up
 // by one, again and again, until it is killed.
-// Usage: record_writer_child DOCUMENTS
+// Usage: record_writer_child DOCUMENTS [--open]
+// With --open it only opens the record, as the app does at start, and exits 0.
 // Prints "saved N" after each completed save (every counter is N in it), and "ready"
 // after the first one.
 // Exit status: 1 when a save fails, 2 for wrong arguments.
@@ -15,11 +16,16 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: record_writer_child DOCUMENTS\n");
+    const bool openOnly = argc == 3 && qstrcmp(argv[2], "--open") == 0;
+    if (argc != 2 && !openOnly) {
+        std::fprintf(stderr, "usage: record_writer_child DOCUMENTS [--open]\n");
         return 2;
     }
     PlatformPaths::setDocumentsOverride(QString::fromLocal8Bit(argv[1]));
+    if (openOnly) {
+        AppCommon::getUserInfo();
+        return 0;
+    }
     const QString first = AppCommon::userInfoKeys().front();
     bool announced = false;
     for (;;) {

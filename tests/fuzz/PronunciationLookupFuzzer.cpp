@@ -1,5 +1,5 @@
 // The pronunciation lookup list of the acoustic model bundle, and the dictionary it is
-// generated from. Input: mode, words to look up (white-space separated), list. An even mode
+// generated from. Input: mode, text whose words are looked up, list. An even mode
 // takes the list as a CMU pronouncing dictionary and generates the lookup list from it first
 // (LexiconBuilder); an odd mode takes it as a lookup list as it stands.
 //
@@ -8,10 +8,10 @@
 // found (the generator's order and the forward-only lookup agree).
 #include "FuzzSupport.h"
 
+#include "content/CorpusText.h"
 #include "speech/PronunciationLookup.h"
 #include "tools/lexicon/LexiconBuilder.h"
 
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -44,8 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else {
         lookupText = QString::fromUtf8(bytes(input.parts[1]));
     }
-    QStringList queries = QString::fromUtf8(bytes(input.parts[0])).toUpper().split(
-        QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // The words as the app looks them up: never an entry name such as "TO(2)", which the
+    // lookup reaches only as an alternative of its word.
+    const QStringList queries = CorpusText::dictionaryWords(QString::fromUtf8(bytes(input.parts[0])));
     const QStringList words = PronunciationLookup::sortedUniqueWords(queries);
     QStringList missing;
     const QStringList lines = PronunciationLookup::performDictionaryLookup(words, lookupText, &missing);

@@ -216,6 +216,10 @@ TEST(Lmtk, VocabularyLimitsAndBadFrequencyLists)
     EXPECT_EQ(vocabulary(-1, 2, 64000), "A D");  // equal counts: the word sorting first wins
     EXPECT_EQ(vocabulary(2, -1, 64000), "A B D");
     EXPECT_EQ(vocabulary(-1, -1, 3), "error");  // more records than allowed
+    // Counts of a word listed twice add up, stopping at the largest count (found by fuzzing:
+    // the sum overflowed).
+    writeText(list, "A 9223372036854775807\nB 5\nA 2\nC 9\n");
+    EXPECT_EQ(vocabulary(-1, 1, 64000), "A");
     writeText(list, "A 3\nB three\n");
     EXPECT_EQ(vocabulary(-1, -1, 64000), "error");
     EXPECT_EQ(lmtk::text2wfreq(nullptr, std::fopen(vocab.c_str(), "wb"), 7500, -1).code, lmtk::IoError);
@@ -267,6 +271,13 @@ TEST(Lmtk, BadArgumentsAndFilesAreReportedNotFatal)
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
     writeText(vocab, "A\nB\n");  // no header line
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
+    // A NUL byte inside a word would cut the model's line short for SphinxBase (found by
+    // fuzzing: the reader then crashed on the model written from it).
+    writeText(vocab, QByteArray("## vocabulary\n</s>\n<s>\nA\nB\0C\n", 29));
+    const lmtk::Status nul = lmRun({});
+    EXPECT_EQ(nul.code, lmtk::BadData);
+    EXPECT_NE(nul.message.find(":5: a vocabulary word holds a NUL byte"), std::string::npos) << nul.message;
+    EXPECT_EQ(idngramRun({"-textfile", text.c_str()}), lmtk::BadData);
 
     // SphinxBase refuses a damaged model; the converter says so.
     writeText(path(dir, "bad.arpa"), "\\data\\\nngram 1=5\n\n\\1-grams:\n-1.0 A\n");

@@ -1,6 +1,9 @@
 #include "AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -62,6 +65,23 @@ bool write(const QString &path, QByteArrayView bytes, Failure *failure, Durabili
 {
     return durability == Durability::Synced ? writeSynced(path, bytes, failure)
                                             : writeUnsynced(path, bytes, failure);
+}
+
+int removeLeftovers(const QString &path)
+{
+    // Both writers name their new file after the target plus "." and six letters or digits.
+    const QFileInfo target(path);
+    const QRegularExpression leftover(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir folder = target.absoluteDir();
+    int removed = 0;
+    const QStringList candidates =
+        folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : candidates) {
+        if (leftover.match(name).hasMatch() && folder.remove(name))
+            ++removed;
+    }
+    return removed;
 }
 
 }

@@ -33,4 +33,10 @@ struct Failure
 bool write(const QString &path, QByteArrayView bytes, Failure *failure = nullptr,
            Durability durability = Durability::Synced);
 
+// Removes the new files of writes of `path` that were cut off before their rename (a killed
+// process or a power cut leaves "<name>.XXXXXX" beside the target; the target itself is
+// whole). Call it only when nothing is writing `path`, e.g. before a program's first write.
+// Returns how many were removed; one that cannot be removed is left and not counted.
+int removeLeftovers(const QString &path);
+
 }

@@ -20,7 +20,7 @@
 // - Word frequency list: one "word count" line per distinct word, sorted by word (bytes).
 // - Vocabulary: a first header line starting with "##", then one word per line, sorted by
 //   word (bytes). Every line after the header is a word (so a word may itself start with
-//   "#"); empty lines are skipped. The i-th word (from 1) has the id i; id 0 stands for
+//   "#"); empty lines are skipped; a word holding a NUL byte is refused. The i-th word (from 1) has the id i; id 0 stands for
 //   any word outside the vocabulary.
 // - Id n-grams: a header line "## idngram n=N vocabulary=V", then one line per distinct
 //   n-gram of the text, "id1 ... idN count", sorted by ids. Every N consecutive words of

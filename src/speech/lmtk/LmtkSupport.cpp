@@ -166,6 +166,10 @@ Status readVocabulary(const std::string &path, Vocabulary *vocabulary)
             if (isSpace(c))
                 return Status::error(BadData, path + ":" + std::to_string(i + 1)
                                                   + ": a vocabulary word holds white space");
+            // The model's lines are read as C strings: a NUL would cut the word short.
+            if (c == '\0')
+                return Status::error(BadData, path + ":" + std::to_string(i + 1)
+                                                  + ": a vocabulary word holds a NUL byte");
         }
         const std::string word(line);
         if (vocabulary->ids.count(word))

@@ -2,6 +2,7 @@
 #include "LmtkSupport.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace lmtk {
 
@@ -45,7 +46,10 @@ Status wfreq2vocab(FILE *in, FILE *out, int cutoff, int top, int records, int ve
         if (++recordCount > records)
             return fail(Status::error(BadData, "wfreq2vocab: the word frequency list holds more than "
                                                    + std::to_string(records) + " records"));
-        counts[fields[0]] += count;
+        // A word listed more than once adds up; the sum stops at the largest count.
+        long long &sum = counts[fields[0]];
+        sum = count > std::numeric_limits<long long>::max() - sum ? std::numeric_limits<long long>::max()
+                                                                   : sum + count;
     }
 
     std::vector<std::pair<std::string_view, long long>> chosen;

@@ -118,3 +118,24 @@ INSTANTIATE_TEST_SUITE_P(BothDurabilities, AtomicFileTest,
                          [](const ::testing::TestParamInfo<Durability> &info) {
                              return info.param == Durability::Synced ? "Synced" : "Unsynced";
                          });
+
+TEST(AtomicFileLeftovers, OnlyTheCutOffNewFilesOfThatTargetGo)
+{
+    const QString folder = TestSupport::freshDirectory(QStringLiteral("atomic-leftovers"));
+    const QString path = folder + QStringLiteral("/userInfo.plist");
+    ASSERT_TRUE(AtomicFile::write(path, "whole"));
+    const QStringList kept{QStringLiteral("userInfo.plist"), QStringLiteral("userInfo.plist.bak"),
+                           QStringLiteral("userInfo.plist.damaged-1"), QStringLiteral("userInfo.plist.ab-12c"),
+                           QStringLiteral("userInfo.plist.AbC1234"), QStringLiteral("other.plist.AbC123")};
+    for (const QString &name : kept.mid(1) + QStringList{QStringLiteral("userInfo.plist.KeCGuO"),
+                                                          QStringLiteral("userInfo.plist.a1B2c3")}) {
+        QFile file(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(AtomicFile::removeLeftovers(path), 2);
+    QStringList expected = kept;
+    expected.sort();
+    EXPECT_EQ(entries(folder), expected);
+    EXPECT_EQ(contents(path), QByteArray("whole"));
+    EXPECT_EQ(AtomicFile::removeLeftovers(path), 0);
+}
