@@ -4,7 +4,7 @@ PHRASEBOOK_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libqt6svg6 qt6-qpa-plugins
     nettle-dev libplist-dev libplist++-dev
-    libsndfile1-dev libsoxr-dev libsoundtouch-dev libfftw3-dev
+    libsndfile1-dev libsoxr-dev libsoundtouch-dev libfftw3-dev libpulse-dev
     libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us
     flite espeak-ng sox openssl
     fonts-dseg fonts-comic-neue fonts-noto-core fonts-noto-cjk fonts-material-design-icons-iconfont

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>تشغيل العبارة</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>التقدم</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>عبارات مصنفة</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>الاختبارات</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>تم رفض الوصول إلى الميكروفون</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>لم يتم العثور على ميكروفون.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>لم يتم العثور على برنامج لإعدادات الصوت. صِل ميكروفونًا وتأكد من أن خدمة الصوت في الحاسوب تعمل، ثم اضغط مطولًا على زر الميكروفون مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>اضغط مطولًا للتحدث.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>جارٍ التسجيل</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>تشغيل العبارة</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>اضغط مطولًا لتسجيل صوتك</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>اكتب العبارة</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>إخفاء العبارة</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>إظهار العبارة</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>العبارة السابقة</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>العبارة التالية</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>توجد بعض المشكلات في ترتيب الكلمات</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>الاختبارات</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>العبارة السابقة</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>العبارة التالية</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>أبطأ</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>أسرع</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>تشغيل القائمة مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>تكرار هذه العبارة</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>تكرار القائمة</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Satz abspielen</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Sätze nach Themen</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Mikrofonzugriff verweigert</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Es wurde kein Mikrofon gefunden.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Es wurde kein Programm für die Toneinstellungen gefunden. Schließen Sie ein Mikrofon an, prüfen Sie, ob der Sounddienst des Computers läuft, und halten Sie dann die Mikrofontaste erneut gedrückt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Zum Sprechen gedrückt halten.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Satz abspielen</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Gedrückt halten, um Ihre Stimme aufzunehmen</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Satz schreiben</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Satz ausblenden</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Satz einblenden</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Vorheriger Satz</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Nächster Satz</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Kleine Probleme bei der Wortreihenfolge</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Vorheriger Satz</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Nächster Satz</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Liste einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Diesen Satz wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Liste wiederholen</translation>
     </message>
 </context>
 </TS>

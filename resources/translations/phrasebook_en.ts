@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Play the phrase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progress</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Categorized Phrases</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quizzes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Microphone Access Denied</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>No microphone was found.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Tap and hold to speak.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Play the phrase</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Hold to record your voice</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Write the phrase</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Hide the phrase</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Show the phrase</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Previous phrase</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Next phrase</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Problems a bit in word sequence</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quizzes</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Previous phrase</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Next phrase</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Play the list once</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Repeat this phrase</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Repeat the list</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Reproducir la frase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Frases por categoría</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Acceso al micrófono denegado</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>No se encontró ningún micrófono.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>No se encontró ningún programa de configuración de sonido. Conecta un micrófono, comprueba que el servicio de sonido del ordenador esté en marcha y vuelve a mantener pulsado el botón del micrófono.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Mantén pulsado para hablar.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabando</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Reproducir la frase</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Mantén pulsado para grabar tu voz</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Escribir la frase</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Ocultar la frase</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Mostrar la frase</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase anterior</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frase siguiente</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Hay algunos problemas en el orden de las palabras</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Pruebas</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase anterior</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frase siguiente</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Reproducir la lista una vez</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Repetir esta frase</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Repetir la lista</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Écouter la phrase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Phrases par thème</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Accès au micro refusé</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Ouvrir les paramètres</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Aucun micro n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Aucun programme de réglages du son n’a été trouvé. Branchez un micro, vérifiez que le service audio de l’ordinateur fonctionne, puis maintenez à nouveau le bouton du micro.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Maintenez appuyé pour parler.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Écouter la phrase</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Maintenez appuyé pour enregistrer votre voix</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Écrire la phrase</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Masquer la phrase</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Afficher la phrase</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Phrase précédente</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Phrase suivante</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Quelques problèmes dans l&apos;ordre des mots</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Phrase précédente</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Phrase suivante</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Lire la liste une fois</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Répéter cette phrase</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Répéter la liste</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>वाक्यांश चलाएँ</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>प्रगति</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>श्रेणीबद्ध वाक्यांश</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>क्विज़</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>सेटिंग्स</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>माइक्रोफ़ोन एक्सेस अस्वीकृत</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>सेटिंग्स खोलें</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>कोई माइक्रोफ़ोन नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>ध्वनि सेटिंग का कोई प्रोग्राम नहीं मिला। माइक्रोफ़ोन जोड़ें, जाँचें कि कंप्यूटर की ध्वनि सेवा चल रही है, फिर माइक्रोफ़ोन बटन को दोबारा दबाकर रखें।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>बोलने के लिए दबाकर रखें।</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>रिकॉर्डिंग</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>वाक्यांश चलाएँ</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>अपनी आवाज़ रिकॉर्ड करने के लिए दबाकर रखें</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>वाक्यांश लिखें</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>वाक्यांश छिपाएँ</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>वाक्यांश दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>पिछला वाक्यांश</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>अगला वाक्यांश</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>शब्दों के क्रम में थोड़ी समस्या है</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>वापस</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>क्विज़</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>चलाएँ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>पिछला वाक्यांश</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>अगला वाक्यांश</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>धीमा</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>तेज़</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>सूची एक बार चलाएँ</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>यह वाक्यांश दोहराएँ</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>सूची दोहराएँ</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Ascolta la frase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progresso</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Frasi per categoria</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Accesso al microfono negato</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Nessun microfono trovato.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Non è stato trovato alcun programma per le impostazioni audio. Collega un microfono, verifica che il servizio audio del computer sia attivo, poi tieni di nuovo premuto il pulsante del microfono.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Tieni premuto per parlare.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Ascolta la frase</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Tieni premuto per registrare la tua voce</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Scrivi la frase</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Nascondi la frase</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Mostra la frase</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase precedente</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frase successiva</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Qualche problema nell&apos;ordine delle parole</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase precedente</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frase successiva</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Più lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Più veloce</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Riproduci la lista una volta</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Ripeti questa frase</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Ripeti la lista</translation>
     </message>
 </context>
 </TS>

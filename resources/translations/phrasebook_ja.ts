@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>フレーズを再生</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>進捗</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>カテゴリー別フレーズ</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>クイズ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>マイクへのアクセスが拒否されました</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>マイクが見つかりません。</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>サウンド設定のプログラムが見つかりません。マイクを接続し、コンピューターのサウンドサービスが動作していることを確認してから、もう一度マイクボタンを長押ししてください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>長押しして話してください。</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>録音中</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>フレーズを再生</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>長押しして声を録音</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>フレーズを書く</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>フレーズを隠す</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>フレーズを表示</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>前のフレーズ</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>次のフレーズ</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>単語の順序に少し問題があります</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>クイズ</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>前のフレーズ</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>次のフレーズ</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>遅く</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>速く</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>リストを1回再生</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>このフレーズを繰り返す</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>リストを繰り返す</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>문장 재생</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>진행</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>분류별 표현</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>퀴즈</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>마이크 접근이 거부됨</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>마이크를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>사운드 설정 프로그램을 찾을 수 없습니다. 마이크를 연결하고 컴퓨터의 사운드 서비스가 실행 중인지 확인한 다음 마이크 버튼을 다시 길게 누르세요.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>길게 눌러서 말하세요.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>녹음 중</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>문장 재생</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>길게 눌러 목소리 녹음</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>문장 쓰기</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>문장 숨기기</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>문장 보이기</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>이전 문장</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>다음 문장</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>단어 순서에 약간 문제가 있습니다</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>퀴즈</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시정지</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>이전 문장</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>다음 문장</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>느리게</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>빠르게</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>목록을 한 번 재생</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>이 문장 반복</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>목록 반복</translation>
     </message>
 </context>
 </TS>

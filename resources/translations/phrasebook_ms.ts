@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Main frasa</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Kemajuan</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Frasa Mengikut Kategori</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Kuiz</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Tetapan</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Akses Mikrofon Ditolak</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Buka Tetapan</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Tiada mikrofon ditemui.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Tiada program tetapan bunyi ditemui. Sambungkan mikrofon, pastikan perkhidmatan bunyi komputer sedang berjalan, kemudian tekan dan tahan butang mikrofon sekali lagi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Tekan dan tahan untuk bercakap.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Merakam</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Main frasa</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Tekan dan tahan untuk merakam suara anda</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Tulis frasa</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Sembunyikan frasa</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Tunjukkan frasa</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frasa sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frasa seterusnya</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Sedikit masalah dalam susunan perkataan</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Kuiz</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Henti</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frasa sebelumnya</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Frasa seterusnya</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Lebih perlahan</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Lebih laju</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Main senarai sekali</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Ulang frasa ini</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Ulang senarai</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Ouvir a frase</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Progresso</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Frases por categoria</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Testes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Acesso ao microfone negado</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Abrir configurações</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Nenhum microfone foi encontrado.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Nenhum programa de configurações de som foi encontrado. Conecte um microfone, verifique se o serviço de som do computador está em execução e mantenha pressionado o botão do microfone novamente.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Toque e segure para falar.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravando</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Ouvir a frase</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Segure para gravar sua voz</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Escrever a frase</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Ocultar a frase</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Mostrar a frase</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase anterior</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Próxima frase</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Alguns problemas na ordem das palavras</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Testes</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Frase anterior</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Próxima frase</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Mais devagar</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Reproduzir a lista uma vez</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Repetir esta frase</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Repetir a lista</translation>
     </message>
 </context>
 </TS>

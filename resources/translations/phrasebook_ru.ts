@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Прослушать фразу</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Прогресс</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Фразы по темам</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Тесты</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Доступ к микрофону запрещён</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Открыть настройки</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Микрофон не найден.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Программа настройки звука не найдена. Подключите микрофон, убедитесь, что звуковая служба компьютера запущена, и снова нажмите и удерживайте кнопку микрофона.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Нажмите и удерживайте, чтобы говорить.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Прослушать фразу</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Удерживайте, чтобы записать свой голос</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Написать фразу</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Скрыть фразу</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Показать фразу</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Предыдущая фраза</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Следующая фраза</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Небольшие проблемы с порядком слов</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Тесты</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Предыдущая фраза</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Следующая фраза</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Медленнее</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Быстрее</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Воспроизвести список один раз</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Повторять эту фразу</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Повторять список</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>เล่นวลี</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>ความคืบหน้า</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>วลีตามหมวดหมู่</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>แบบทดสอบ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>การตั้งค่า</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>การเข้าถึงไมโครโฟนถูกปฏิเสธ</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>ยกเลิก</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>เปิดการตั้งค่า</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>ไม่พบไมโครโฟน</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>ไม่พบโปรแกรมตั้งค่าเสียง โปรดเชื่อมต่อไมโครโฟน ตรวจสอบว่าบริการเสียงของคอมพิวเตอร์ทำงานอยู่ แล้วกดปุ่มไมโครโฟนค้างไว้อีกครั้ง</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>กดค้างไว้เพื่อพูด</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>กำลังบันทึก</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>เล่นวลี</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>กดค้างไว้เพื่อบันทึกเสียงของคุณ</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>เขียนวลี</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>ซ่อนวลี</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>แสดงวลี</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>วลีก่อนหน้า</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>วลีถัดไป</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>ลำดับคำมีปัญหาเล็กน้อย</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>แบบทดสอบ</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>เล่น</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>หยุดชั่วคราว</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>หยุด</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>วลีก่อนหน้า</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>วลีถัดไป</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>ช้าลง</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>เร็วขึ้น</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>เล่นรายการครั้งเดียว</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>เล่นวลีนี้ซ้ำ</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>เล่นรายการซ้ำ</translation>
     </message>
 </context>
 </TS>

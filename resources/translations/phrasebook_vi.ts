@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>Phát cụm từ</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>Tiến độ</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>Cụm từ theo chủ đề</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Câu đố</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Cài đặt</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>Quyền truy cập micrô bị từ chối</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Hủy</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>Mở cài đặt</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Không tìm thấy micrô.</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>Không tìm thấy chương trình cài đặt âm thanh. Hãy cắm micrô, kiểm tra dịch vụ âm thanh của máy tính đang chạy, rồi nhấn giữ nút micrô một lần nữa.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Nhấn giữ để nói.</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Đang ghi âm</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>Phát cụm từ</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>Nhấn giữ để ghi âm giọng của bạn</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>Viết cụm từ</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>Ẩn cụm từ</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>Hiện cụm từ</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Cụm từ trước</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Cụm từ tiếp theo</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>Có chút vấn đề về thứ tự từ</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>Quay lại</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>Câu đố</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>Phát</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>Cụm từ trước</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>Cụm từ tiếp theo</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Chậm hơn</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Nhanh hơn</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>Phát danh sách một lần</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>Lặp lại cụm từ này</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>Lặp lại danh sách</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>播放句子</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>分类短语</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>测验</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>麦克风访问被拒绝</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>未找到麦克风。</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>未找到声音设置程序。请连接麦克风，确认电脑的声音服务正在运行，然后再次按住麦克风按钮。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>按住说话。</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>正在录音</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>播放句子</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>按住录下你的声音</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>写出句子</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>隐藏句子</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>显示句子</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>上一句</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>下一句</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>单词顺序有些问题</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>测验</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>上一句</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>下一句</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>列表播放一遍</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>单句循环</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>列表循环</translation>
     </message>
 </context>
 </TS>

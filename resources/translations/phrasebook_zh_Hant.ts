@@ -11,6 +11,10 @@
 <context>
     <name>BaseQuizViewController</name>
     <message>
+        <source>Play the phrase</source>
+        <translation>播放句子</translation>
+    </message>
+    <message>
         <source>Progress</source>
         <translation>進度</translation>
     </message>
@@ -33,13 +37,17 @@
         <source>Categorized Phrases</source>
         <translation>分類短語</translation>
     </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>測驗</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
 </context>
 <context>
     <name>PhraseCardVC</name>
-    <message>
-        <source>Microphone Access Denied</source>
-        <translation>麥克風存取遭拒</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
@@ -47,6 +55,54 @@
     <message>
         <source>Open Settings</source>
         <translation>開啟設定</translation>
+    </message>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>找不到麥克風。</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found. Connect a microphone, make sure the computer&apos;s sound service is running, then hold the microphone button again.</source>
+        <translation>找不到聲音設定程式。請連接麥克風，確認電腦的聲音服務正在執行，然後再次按住麥克風按鈕。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>按住說話。</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>正在錄音</translation>
+    </message>
+    <message>
+        <source>Play the phrase</source>
+        <translation>播放句子</translation>
+    </message>
+    <message>
+        <source>Hold to record your voice</source>
+        <translation>按住錄下你的聲音</translation>
+    </message>
+    <message>
+        <source>Write the phrase</source>
+        <translation>寫出句子</translation>
+    </message>
+    <message>
+        <source>Hide the phrase</source>
+        <translation>隱藏句子</translation>
+    </message>
+    <message>
+        <source>Show the phrase</source>
+        <translation>顯示句子</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>上一句</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>下一句</translation>
     </message>
 </context>
 <context>
@@ -165,6 +221,70 @@
     <message>
         <source>Problems a bit in word sequence</source>
         <translation>單字順序有些問題</translation>
+    </message>
+</context>
+<context>
+    <name>ZQToolBarView</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPopView</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryController</name>
+    <message>
+        <source>Quizzes</source>
+        <translation>測驗</translation>
+    </message>
+</context>
+<context>
+    <name>ZQPlayerBox</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous phrase</source>
+        <translation>上一句</translation>
+    </message>
+    <message>
+        <source>Next phrase</source>
+        <translation>下一句</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>減速</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Play the list once</source>
+        <translation>列表播放一遍</translation>
+    </message>
+    <message>
+        <source>Repeat this phrase</source>
+        <translation>單句循環</translation>
+    </message>
+    <message>
+        <source>Repeat the list</source>
+        <translation>列表循環</translation>
     </message>
 </context>
 </TS>

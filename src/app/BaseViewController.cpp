@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include "platform/ui/ViewSupport.h"
 #include "platform/ui/ActivityIndicatorView.h"
+#include "platform/ui/KeyCommands.h"
 
 #include "CustomNavControllerTransitionAnimator.h"
 #include "platform/ui/NavigationController.h"
@@ -37,6 +38,16 @@ void BaseViewController::viewDidLoad()
     }
     SystemUi::setStatusBarHidden(true, false);
     SystemUi::setIdleTimerDisabled(true);
+
+    // Backspace and Alt+Left go back, as the tool bar's back button does, from the top
+    // screen only (not from one that is leaving).
+    const auto goBack = [this] {
+        NavigationController *navigation = navigationController();
+        if (navigation && navigation->topViewController() == this && navigation->viewControllers().size() > 1)
+            back(nullptr);
+    };
+    KeyCommands::add(root, QKeyCombination(Qt::Key_Backspace), goBack);
+    KeyCommands::add(root, QKeyCombination(Qt::AltModifier, Qt::Key_Left), goBack);
 }
 
 void BaseViewController::viewWillDisappear(bool animated)

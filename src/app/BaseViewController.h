@@ -14,7 +14,8 @@
 // for every push and pop it is the navigation delegate of.
 //
 // Subclasses call setTitle / setLeftBtn / setRightBtn on toolBar(); their content starts
-// below the bar (top inset + 44) and ends at the usable height.
+// below the bar (top inset + 44) and ends at the usable height. Backspace and Alt+Left call
+// back() on the top screen (KeyCommands); subclasses add their own keys on view().
 //
 // Thread: main thread. Failure: none.
 class ActivityIndicatorView;

@@ -3,6 +3,7 @@
 #include "platform/ui/ActivityIndicatorView.h"
 #include "content/AppCommon.h"
 #include "platform/ui/AssetImages.h"
+#include "platform/ui/KeyCommands.h"
 #include "widgets/BlockButton.h"
 #include "platform/ui/Fonts.h"
 #include "widgets/GradientBackground.h"
@@ -73,6 +74,7 @@ void CategoryController::buildScreen()
     bar->setLeftBtn();
     auto *quiz = new BlockButton(QRectF(), [this](BlockButton *button) { openQuizz(button); });
     quiz->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("quizzes"))));
+    quiz->setAccessibilityLabel(tr("Quizzes"));
     bar->setRightBtn(quiz);
 
     // 2. The list between the bar and the player; the spinner.
@@ -121,11 +123,15 @@ void CategoryController::buildScreen()
     m_playerBoxView = new ZQListPlayerBoxView(QRectF(0, usable - m_playerBoxViewH, width, m_playerBoxViewH));
     m_playerBoxView->setupPlayer(voices, 1, 1);
     m_playerBoxView->setDelegate(this);
+    connect(m_playerBoxView, &ZQPlayerBox::nextItemChanged, this, &CategoryController::followNextItem);
     const double speed = AppCommon::playSpeed();
     m_playerBoxView->setPlayRate(float(speed > 0 ? speed : 1.0));
     root->addSubview(m_playerBoxView);
     m_playerBoxView->setBackgroundColor(GradientBackground::bandGreen());
     activityView()->raise();
+
+    // Space plays and pauses the list, as its play button does.
+    KeyCommands::add(root, QKeyCombination(Qt::Key_Space), [this] { m_playerBoxView->play(m_playerBoxView->playButton()); });
 }
 
 void CategoryController::viewWillAppear(bool animated)
@@ -158,16 +164,31 @@ void CategoryController::audioPlayerDidFinishPlaying(AudioPlayer *, bool)
 
 void CategoryController::markPlayingRow()
 {
+    markRow(m_playerBoxView ? m_playerBoxView->currItemIndex() : -1, true);
+}
+
+void CategoryController::markRow(int k, bool reveal)
+{
     if (m_currPlayItemView)
         m_currPlayItemView->setMarked(false);
-    const int k = m_playerBoxView ? m_playerBoxView->currItemIndex() : -1;
+    m_currPlayItemView = nullptr;
     if (k < 0 || k >= m_rows.size())
         return;
     PhraseInfoView *row = m_rows.at(k);
     row->setMarked(true);
     m_currPlayItemView = row;
     // The least scroll that shows the whole row, within the content.
-    m_wordCardListView->scrollRectToVisible(ViewSupport::frame(row), false);
+    if (reveal)
+        m_wordCardListView->scrollRectToVisible(ViewSupport::frame(row), false);
+}
+
+void CategoryController::followNextItem(int index)
+{
+    // Once the list has marked a row, the mark follows the item that plays now or next (the
+    // pause between items, a stop, the end of the list); a running list also reveals it.
+    if (!m_currPlayItemView && !m_playerBoxView->isActive())
+        return;
+    markRow(index, m_playerBoxView->isActive());
 }
 
 void CategoryController::stopEverything()

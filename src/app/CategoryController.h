@@ -27,6 +27,9 @@ class ZQListPlayerBoxView;
 // (setPhraseCardMaker, ScreenFactory): while none is registered the tap only logs and the
 // button does nothing.
 //
+// The marked row is always the item the player plays now or next: it moves on in the pause
+// between items, and to the first row on stop or when the list has ended.
+//
 // It is the list player's delegate (ZQPlayerBoxDelegate). currPhraseIndex() is the
 // process-wide index of the phrase last looked at or played in the open category, shared
 // with the phrase card.
@@ -76,6 +79,8 @@ public:
 private:
     void buildScreen();
     void markPlayingRow();
+    void markRow(int index, bool reveal);
+    void followNextItem(int index);
     void stopEverything();
 
     CategoryInfoPtr m_categoryInfo;

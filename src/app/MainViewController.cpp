@@ -35,10 +35,12 @@ void MainViewController::buildToolBar()
 
     auto *settings = new BlockButton(QRectF(), [this](BlockButton *button) { openSettings(button); });
     settings->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("settings"))));
+    settings->setAccessibilityLabel(tr("Settings"));
     bar->setLeftBtn(settings);
 
     auto *quiz = new BlockButton(QRectF(), [this](BlockButton *button) { openQuizz(button); });
     quiz->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("quizzes"))));
+    quiz->setAccessibilityLabel(tr("Quizzes"));
     m_quizBtn = quiz;
     bar->setRightBtn(quiz);
 

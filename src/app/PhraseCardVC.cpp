@@ -11,6 +11,7 @@
 #include "platform/ui/Button.h"
 #include "CategoryController.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/KeyCommands.h"
 #include "widgets/GradientBackground.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PlatformColors.h"
@@ -20,13 +21,15 @@
 #include "speech/views/SpectrumCompView.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
+#include "platform/foundation/SoundSettings.h"
+#include "platform/media/MediaTimer.h"
+#include "widgets/RecordingIndicatorView.h"
 #include "WordWriteView.h"
 #include "audio/ZQAudioRecorder.h"
 #include "widgets/ZQImageUtil.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QUrl>
 
 #include <cmath>
@@ -45,12 +48,8 @@ qint64 secondsSinceReferenceDate()
     return qint64(std::floor(Clock::instance().secondsSinceReferenceDate()));
 }
 
-bool openSoundInputSettings()
-{
-    // The desktop's nearest thing to the program's microphone settings: the input-devices
-    // page of the PulseAudio volume control.
-    return QProcess::startDetached(QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")});
-}
+// How long the hint after a too short tap stays.
+constexpr int kHintMs = 2000;
 }
 
 PhraseCardVC::PhraseCardVC(QObject *parent) : BaseViewController(parent) {}
@@ -74,6 +73,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
+    hideRecordingIndicator(false);
     m_comparison.reset();
     BaseViewController::viewDidDisappear(animated);
 }
@@ -191,6 +191,11 @@ void PhraseCardVC::buildButtonPanel(const CardMetrics &metrics, qreal contentHei
     connect(m_microphoneBtn, &Button::touchCancel, this, [this](Button *button) { cancelRecordAction(button); });
     connect(m_writeBtn, &Button::touchUpInside, this, [this](Button *button) { writeAction(button); });
     connect(m_lookBtn, &Button::touchUpInside, this, [this](Button *button) { showAction(button); });
+    m_playBtn->setAccessibilityLabel(tr("Play the phrase"));
+    m_microphoneBtn->setAccessibilityLabel(tr("Hold to record your voice"));
+    m_writeBtn->setAccessibilityLabel(tr("Write the phrase"));
+    m_lookBtn->setAccessibilityLabel(tr("Hide the phrase"));
+    KeyCommands::add(view(), QKeyCombination(Qt::Key_Space), [this] { toggleVoice(); });
 }
 
 void PhraseCardVC::buildStepButtons(const CardMetrics &metrics)
@@ -211,6 +216,8 @@ void PhraseCardVC::buildStepButtons(const CardMetrics &metrics)
     setButtonImage(m_nextItemBtn, atLast ? QStringLiteral("btn-next2") : QStringLiteral("btn-next"),
                    &m_nextItemImageName);
     m_nextItemBtn->setEnabled(!atLast);
+    m_lastItemBtn->setAccessibilityLabel(tr("Previous phrase"));
+    m_nextItemBtn->setAccessibilityLabel(tr("Next phrase"));
     connect(m_lastItemBtn, &Button::touchUpInside, this, [this](Button *button) { lastItemAction(button); });
     connect(m_nextItemBtn, &Button::touchUpInside, this, [this](Button *button) { nextItemAction(button); });
     m_lastItemBtn->show();
@@ -250,6 +257,7 @@ void PhraseCardVC::showPhrase(const PhraseInfoPtr &phrase)
     m_phraseInfo = phrase;
     m_phraseLbl->setText(phrase->foreignText());
     m_translationLbl->setText(phrase->translationText());
+    m_voicePaused = false;
     m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*phrase)), 0);
     AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
 }
@@ -258,8 +266,25 @@ void PhraseCardVC::playAction(QObject *)
 {
     if (!m_phraseInfo)
         return;
+    m_voicePaused = false;
     m_audioPlayer = AppCommon::playVoice(QUrl::fromLocalFile(AppCommon::getVoicePath(*m_phraseInfo)), 0);
     AppCommon::increaseUserInfoCount(QStringLiteral("kListenCount"));
+}
+
+// Space: pauses the voice while it sounds, resumes it when paused, else plays it again.
+void PhraseCardVC::toggleVoice()
+{
+    if (m_audioPlayer && m_audioPlayer->isPlaying()) {
+        m_audioPlayer->pause();
+        m_voicePaused = true;
+        return;
+    }
+    if (m_audioPlayer && m_voicePaused) {
+        m_voicePaused = false;
+        m_audioPlayer->play();
+        return;
+    }
+    playAction(m_playBtn);
 }
 
 void PhraseCardVC::lastItemAction(QObject *)
@@ -313,6 +338,7 @@ void PhraseCardVC::showAction(QObject *sender)
         button = m_lookBtn;
     setButtonImage(button, hide ? QStringLiteral("btn-no-look") : QStringLiteral("btn-look"),
                    button == m_lookBtn ? &m_lookImageName : nullptr);
+    button->setAccessibilityLabel(hide ? tr("Show the phrase") : tr("Hide the phrase"));
 }
 
 void PhraseCardVC::writeAction(QObject *)
@@ -333,6 +359,7 @@ void PhraseCardVC::writeAction(QObject *)
 void PhraseCardVC::beginRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_voicePaused = false;
     if (m_audioPlayer)
         m_audioPlayer->stop();
     if (AudioSession::sharedInstance().recordPermission() == AudioSession::RecordPermission::Denied) {
@@ -352,7 +379,59 @@ void PhraseCardVC::beginRecordAction(QObject *)
         // The model and the model voice are made ready while the learner speaks.
         m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
                                                          AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
+        m_pressStartUs = Clock::instance().nowUs();
+        showRecordingIndicator();
     }
+}
+
+// The meter and the time while the button is held, across the previous / next row (which
+// cannot be used meanwhile), as wide as the button panel.
+RecordingIndicatorView *PhraseCardVC::recordingIndicator()
+{
+    if (!m_recordingIndicator) {
+        const QRectF row = m_lastItemBtn->frame();
+        const QRectF panel = m_buttonPanel->frame();
+        m_recordingIndicator = new RecordingIndicatorView(QRectF(panel.left(), row.top(), panel.width(), row.height()),
+                                                          m_contentView);
+        m_recordingIndicator->setAccessibleName(tr("Recording"));
+        m_hintTimer = new MediaTimer(m_recordingIndicator);
+        m_hintTimer->setSingleShot(true);
+        connect(m_hintTimer, &MediaTimer::timeout, m_recordingIndicator, &QWidget::hide);
+    }
+    return m_recordingIndicator;
+}
+
+void PhraseCardVC::showRecordingIndicator()
+{
+    RecordingIndicatorView *indicator = recordingIndicator();
+    m_hintTimer->stop();
+    indicator->showRecording();
+    indicator->show();
+    indicator->raise();
+}
+
+void PhraseCardVC::hideRecordingIndicator(bool tooShort)
+{
+    if (!m_recordingIndicator)
+        return;
+    if (!tooShort) {
+        m_hintTimer->stop();
+        m_recordingIndicator->hide();
+        return;
+    }
+    m_recordingIndicator->showHint(tr("Tap and hold to speak."));
+    m_recordingIndicator->show();
+    m_hintTimer->start(kHintMs);
+}
+
+void PhraseCardVC::periodicTimeObserver(AudioRecorder *recorder, float powerValue, float)
+{
+    if (!m_recordingIndicator || m_recordingIndicator->mode() != RecordingIndicatorView::Mode::Recording
+        || m_pressRecordingPath.isEmpty())
+        return;
+    m_recordingIndicator->setLevel(powerValue);
+    if (recorder)
+        m_recordingIndicator->setElapsed(recorder->currentTime());
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
@@ -363,13 +442,16 @@ void PhraseCardVC::endRecordAction(QObject *)
     AudioRecorder *recorder = m_audioRecorder ? m_audioRecorder->recorder() : nullptr;
     const QString expected = m_phraseInfo ? AppCommon::recordFolderPath() + m_phraseInfo->id + QStringLiteral(".caf")
                                           : QString();
-    const bool recorded = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
-        && recorder->isRecording() && recorder->path() == expected
-        && recorder->currentTime() >= minimumRecordingSeconds;
+    const bool running = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
+        && recorder->isRecording() && recorder->path() == expected;
+    const bool recorded = running && recorder->currentTime() >= minimumRecordingSeconds;
+    // The hint answers a tap, not a microphone that delivered nothing while held.
+    const bool tap = running && Clock::instance().nowUs() - m_pressStartUs < qint64(minimumRecordingSeconds * 1e6);
     m_pressRecordingPath.clear();
     std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
+    hideRecordingIndicator(tap);
     if (!recorded || !QFileInfo::exists(expected))
         return;
 
@@ -398,19 +480,32 @@ void PhraseCardVC::cancelRecordAction(QObject *)
     m_comparison.reset();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
+    hideRecordingIndicator(false);
 }
 
+// On this platform recording is refused only when there is no microphone (no input device
+// or no sound server): say so, and offer the desktop's sound settings.
 void PhraseCardVC::presentMicrophoneAlert()
 {
-    AlertView *alert = AlertView::alert(QString(), tr("Microphone Access Denied"), tr("Cancel"), {tr("Open Settings")});
-    connect(alert, &AlertView::clicked, alert, [](int index) {
-        if (index != 1)
+    AlertView *alert = AlertView::alert(QString(), tr("No microphone was found."), tr("Cancel"), {tr("Open Settings")});
+    QPointer<PhraseCardVC> self(this);
+    connect(alert, &AlertView::clicked, this, [self](int index) {
+        if (index != 1 || !self)
             return;
-        if (settingsOpener())
-            settingsOpener()();
-        else
-            openSoundInputSettings();
+        const bool opened = settingsOpener() ? settingsOpener()() : SoundSettings::open();
+        if (!opened)
+            self->presentNoSettingsAlert();
     });
+    alert->show(view()->window());
+}
+
+void PhraseCardVC::presentNoSettingsAlert()
+{
+    AlertView *alert = AlertView::alert(
+        QString(),
+        tr("No sound settings program was found. Connect a microphone, make sure the computer's sound service is "
+           "running, then hold the microphone button again."),
+        tr("OK"));
     alert->show(view()->window());
 }
 

@@ -6,6 +6,7 @@
 #include "speech/views/SpectrumCompView.h"
 #include "WordWriteView.h"
 #include "audio/ZQRecorderDelegate.h"
+#include "widgets/RecordingIndicatorView.h"
 
 #include <QPointer>
 #include <QString>
@@ -16,6 +17,7 @@
 class AudioPlayer;
 class Button;
 class Label;
+class MediaTimer;
 class View;
 class ZQAudioRecorder;
 
@@ -27,16 +29,23 @@ class ZQAudioRecorder;
 // score label hidden). Every show and play counts one "kListenCount", every compared
 // recording one "kReadCount". It writes CategoryController's shared currPhraseIndex.
 //
-// It is its recorder's delegate (ZQRecorderDelegate) and implements none of the callbacks.
+// While the microphone button is held, a meter over the previous / next row shows the
+// recorder's 50 ms peak levels and the time recorded; a release within 0.1 s shows the hint
+// "Tap and hold to speak." there for two seconds instead. It is its recorder's delegate
+// (ZQRecorderDelegate) for the levels.
 // back stops the voice, pops the screen and then gives the store-rating reminder its
 // chance: unless a version was rated, with t = whole seconds since 1 January 2001, t
 // divisible by 3 prompts if the reminder's criteria hold, else t >= 0 with t mod 4 = 1
 // prompts at once.
 //
+// Space pauses and resumes the voice (or plays it again once it has ended).
+//
 // Thread: main thread; the comparison panel blocks it while it scores.
 // Failure: nothing is shown to the learner when recording fails. A missing voice file
-// leaves the card silent (the listen still counts). Denied microphone access shows the
-// "Microphone Access Denied" alert and records nothing. A release that follows no recording
+// leaves the card silent (the listen still counts). Without a microphone (no input device
+// or no sound server) the card shows "No microphone was found." and records nothing; its
+// "Open Settings" starts the desktop's sound settings (SoundSettings) and, when none is
+// installed, explains what to do. A release that follows no recording
 // of the current phrase (access denied, the recorder failed, another phrase's recording),
 // or a recording shorter than minimumRecordingSeconds, opens no panel and counts no
 // reading, so a stale or foreign recording is never scored. A release outside the button
@@ -96,9 +105,14 @@ public:
 
     // The reminder's decision for t seconds since 1 January 2001 (no version rated).
     static RatingChance ratingChanceAt(qint64 secondsSinceReferenceDate);
-    // What "Open Settings" of the access alert runs (tests); empty restores the default,
-    // which starts the desktop's sound input settings (pavucontrol) when installed.
+    // What "Open Settings" of the microphone alert runs (tests); empty restores the default,
+    // SoundSettings::open(). False: nothing could be opened.
     static void setSettingsOpener(std::function<bool()> opener);
+
+    // ZQRecorderDelegate: the level meter.
+    void periodicTimeObserver(AudioRecorder *recorder, float powerValue, float interval) override;
+    // The meter / hint (null until the first recording).
+    RecordingIndicatorView *recordingIndicatorView() const { return m_recordingIndicator; }
 
 private:
     // The card's layout values: margin m = W / 20, button panel width P = W - 2m, slot
@@ -126,6 +140,12 @@ private:
     void setButtonImage(Button *button, const QString &name, QString *stored);
     void giveRatingReminderChance();
     void presentMicrophoneAlert();
+    void toggleVoice();
+    void presentNoSettingsAlert();
+    RecordingIndicatorView *recordingIndicator();
+    void showRecordingIndicator();
+    // Hides the meter, or shows the hold hint in its place after a too short tap.
+    void hideRecordingIndicator(bool tooShort);
 
     PhraseInfoPtr m_phraseInfo;
     CategoryInfoPtr m_categoryInfo;
@@ -150,6 +170,10 @@ private:
     QPointer<SpectrumCompView> m_spectrumCompView;
     // The path this press of the microphone button records into (empty when none started).
     QString m_pressRecordingPath;
+    QPointer<RecordingIndicatorView> m_recordingIndicator;
+    MediaTimer *m_hintTimer = nullptr;
+    bool m_voicePaused = false;
+    qint64 m_pressStartUs = 0;  // media clock time of the press that started the recording
     // The comparison this press prepares while the learner speaks; the panel takes it on
     // release, a cancelled press or a closed card abandons it.
     std::shared_ptr<PronunciationComparison> m_comparison;

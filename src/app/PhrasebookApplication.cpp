@@ -6,8 +6,10 @@
 #include "platform/media/AudioSession.h"
 #include "CategoryController.h"
 #include "CommandLine.h"
+#include "platform/ui/DesktopWindow.h"
 #include "platform/ui/DeviceProfile.h"
 #include "platform/ui/Fonts.h"
+#include "widgets/GradientBackground.h"
 #include "Localization.h"
 #include "platform/media/FileAudioInput.h"
 #include "platform/ui/NavigationController.h"
@@ -23,6 +25,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <cstdio>
@@ -244,6 +247,14 @@ int run(int &argc, char **argv)
 
     AppDelegate delegate;
     forwardApplicationState(app, delegate);
+    // The phone-sized window is shown inside the resizable desktop window, which scales it.
+    std::unique_ptr<DesktopWindow> desktop;
+    Window::setPresenter([&desktop](Window *window) {
+        desktop = std::make_unique<DesktopWindow>(window);
+        desktop->setLetterboxGradient(GradientBackground::barBlue(), GradientBackground::bandGreen());
+        desktop->show();
+    });
+    const auto forgetPresenter = qScopeGuard([] { Window::setPresenter({}); });
     if (!delegate.applicationDidFinishLaunching())
         return reportDamagedContent(app, delegate, options);
 

@@ -116,6 +116,8 @@ void RatingPrompt::promptForRating()
                                     .arg(name));
     const int rate = alert->addButton(tr("Rate It Now"));
     const int later = alert->addButton(tr("Remind Me Later"));
+    // Escape puts the question off, whether or not there is a button that declines it.
+    alert->setEscapeButtonIndex(later);
     int decline = -1;
     if (!m_configuration.cancelButtonLabel.isEmpty()) {
         decline = alert->addButton(m_configuration.cancelButtonLabel);

@@ -26,6 +26,8 @@
 namespace {
 // Time for a push: the 0.8 s zoom and a little more.
 constexpr int kTransitionMs = 1100;
+// How long the microphone button is held before the recording's picture.
+constexpr int kRecordingShotMs = 800;
 
 NavigationController *navigationOf(Window *window)
 {
@@ -58,7 +60,7 @@ QList<ScreenTour::Step> defaultSteps()
                   },
                   kTransitionMs,
                   {}});
-    // The list player: the first voice starts after its one-second pause and marks its row.
+    // The list player: the first voice starts at once and marks its row.
     steps.append({QStringLiteral("category-playing"),
                   [](Window *window) {
                       CategoryController *category = topScreen<CategoryController>(window);
@@ -68,16 +70,28 @@ QList<ScreenTour::Step> defaultSteps()
                       player->play(player->playButton());
                       return QString();
                   },
-                  1150,
+                  300,
                   [](Window *window) {
                       CategoryController *category = topScreen<CategoryController>(window);
                       return category && category->playerBoxView() && category->playerBoxView()->playStatus() == 1;
                   }});
+    // A faster speed: the hint over the pressed button (it shows for 0.2 s).
+    steps.append({QStringLiteral("category-faster"),
+                  [](Window *window) {
+                      CategoryController *category = topScreen<CategoryController>(window);
+                      if (!category || !category->playerBoxView() || !category->playerBoxView()->isActive())
+                          return QStringLiteral("the category screen's list is not running");
+                      ZQListPlayerBoxView *player = category->playerBoxView();
+                      player->speedUp(player->speedUpButton());
+                      return QString();
+                  },
+                  50,
+                  {}});
     steps.append({QStringLiteral("category-paused"),
                   [](Window *window) {
                       CategoryController *category = topScreen<CategoryController>(window);
-                      if (!category || !category->playerBoxView() || category->playerBoxView()->playStatus() != 1)
-                          return QStringLiteral("the category screen's player is not playing");
+                      if (!category || !category->playerBoxView() || !category->playerBoxView()->isActive())
+                          return QStringLiteral("the category screen's list is not running");
                       ZQListPlayerBoxView *player = category->playerBoxView();
                       player->play(player->playButton());
                       return QString();
@@ -123,9 +137,9 @@ QList<ScreenTour::Step> defaultSteps()
                   },
                   300,
                   {}});
-    // The comparison panel: the phrase's own voice against a recording fed from the
-    // --microphone file, or, without one, from the phrase's voice itself.
-    steps.append({QStringLiteral("compare"),
+    // Holding the microphone button: the level meter and the time. The recording is fed
+    // from the --microphone file, or, without one, from the phrase's voice itself.
+    steps.append({QStringLiteral("card-recording"),
                   [](Window *window) {
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       if (!card || !card->phraseInfo())
@@ -140,9 +154,23 @@ QList<ScreenTour::Step> defaultSteps()
                       if (!FileAudioInput::loadSamples(session.microphoneFile(), &samples, &error))
                           return QStringLiteral("the microphone file cannot be read: %1").arg(error);
                       card->beginRecordAction(card->microphoneBtn());
+                      return QString();
+                  },
+                  kRecordingShotMs,
+                  {}});
+    // Released: the comparison panel, the phrase's own voice against the recording.
+    steps.append({QStringLiteral("compare"),
+                  [](Window *window) {
+                      PhraseCardVC *card = topScreen<PhraseCardVC>(window);
+                      if (!card || !card->phraseInfo())
+                          return QStringLiteral("the phrase card is not shown");
+                      std::vector<qint16> samples;
+                      QString error;
+                      if (!FileAudioInput::loadSamples(AudioSession::sharedInstance().microphoneFile(), &samples, &error))
+                          return QStringLiteral("the microphone file cannot be read: %1").arg(error);
                       // Hold the button for the file's length and a little more, within the
                       // five seconds the picture waits for the panel.
-                      const int holdMs = qMin(4500, int(samples.size() / 16) + 400);
+                      const int holdMs = qMax(0, qMin(4500, int(samples.size() / 16) + 400) - kRecordingShotMs);
                       QPointer<PhraseCardVC> guard(card);
                       QTimer::singleShot(holdMs, card, [guard]() {
                           if (guard)

@@ -7,6 +7,7 @@
 #include "platform/ui/Fonts.h"
 #include "widgets/GradientBackground.h"
 #include "widgets/KeyboardSupport.h"
+#include "platform/ui/KeyCommands.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 
@@ -78,6 +79,11 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     connect(m_redoBtn, &Button::touchUpInside, this, [this](Button *button) { redoAction(button); });
     connect(m_submitBtn, &Button::touchUpInside, this, [this](Button *button) { submitAction(button); });
     m_redoBtn->setEnabled(false);
+
+    // Return submits anywhere in the window while the panel is shown (the field hands its own
+    // Return to textFieldShouldReturn).
+    KeyCommands::add(this, QKeyCombination(Qt::Key_Return), [this] { textFieldShouldReturn(m_textField); },
+                     KeyCommands::Scope::Modal);
 
     // The field takes the keyboard at once.
     m_textField->becomeFirstResponder();

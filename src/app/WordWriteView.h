@@ -21,8 +21,10 @@ class ScrollView;
 // with the close button, the mask over the parent, a gradient body below the title bar, and
 // on the panel above the body the text field, the answer label (hidden until a submit) and
 // Redo | Submit sharing the bottom 45 points. Answers are compared as AnswerText::matches
-// does (lower-cased, accents however typed; white space and punctuation count); every right check adds 1 to "kWriteCount", a
-// repeated one too. The Return key submits as the Submit button does; a tap on the panel
+// does (lower-cased, accents however typed; white space and punctuation count); every right
+// check adds 1 to "kWriteCount", a repeated one too. The Return key submits as the Submit
+// button does (in the field and, while the panel is shown, anywhere in the window); Escape
+// closes the panel; a tap on the panel
 // ends editing. The panel closes itself (closeAction of ZQPopView).
 //
 // The panel is its text field's delegate.

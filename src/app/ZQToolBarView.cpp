@@ -52,6 +52,7 @@ void ZQToolBarView::setLeftBtn(Button *button)
     if (!button) {
         button = new Button;
         button->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("btn_back"))));
+        button->setAccessibilityLabel(tr("Back"));
         connect(button, &Button::touchUpInside, this, [this](Button *pressed) { back(pressed); });
     }
     if (m_leftBtn && m_leftBtn != button)

@@ -50,6 +50,8 @@ void ZQPlayerBox::setupPlayer(const QStringList &audioFileList)
 {
     m_audioFileList = audioFileList;
     m_currItemIndex = 0;
+    m_runEnded = false;
+    announceNextItem();
 }
 
 void ZQPlayerBox::setupPlayer(const QStringList &audioFileList, int numberOfItemLoops, int timeOfItemdelay)
@@ -59,8 +61,32 @@ void ZQPlayerBox::setupPlayer(const QStringList &audioFileList, int numberOfItem
     m_timeOfItemdelay = timeOfItemdelay;
 }
 
+void ZQPlayerBox::setCurrItemIndex(int index)
+{
+    m_currItemIndex = index;
+    m_runEnded = false;
+    announceNextItem();
+}
+
+int ZQPlayerBox::nextItemIndex() const
+{
+    if (m_audioFileList.isEmpty())
+        return -1;
+    return m_runEnded ? 0 : m_currItemIndex;
+}
+
+void ZQPlayerBox::announceNextItem()
+{
+    const int next = nextItemIndex();
+    if (next == m_announcedNextItem)
+        return;
+    m_announcedNextItem = next;
+    Q_EMIT nextItemChanged(next);
+}
+
 void ZQPlayerBox::addAllAction()
 {
+    labelButtons();
     const auto wire = [this](Button *button, void (ZQPlayerBox::*action)(Button *)) {
         if (button)
             connect(button, &Button::touchUpInside, this, [this, action](Button *sender) { (this->*action)(sender); });
@@ -74,61 +100,38 @@ void ZQPlayerBox::addAllAction()
     wire(m_playModelSwitchButton, &ZQPlayerBox::switchPlayModel);
 }
 
-// ---- the pause before an item -----------------------------------------------------------
+// ---- the pause between items ------------------------------------------------------------
 
 bool ZQPlayerBox::isStartPending() const
 {
-    return m_delayTimer->isActive();
-}
-
-bool ZQPlayerBox::deferWhileStarting(Action action)
-{
-    if (!isStartPending())
-        return false;
-    m_deferred.append(std::move(action));
-    return true;
+    return m_delayTimer->isActive() || m_pausedBeforeItem;
 }
 
 void ZQPlayerBox::cancelPendingStart()
 {
     m_delayTimer->stop();
     m_pendingPath.clear();
-    m_pendingContinuation = nullptr;
-    m_deferred.clear();
+    m_pausedBeforeItem = false;
 }
 
-void ZQPlayerBox::startItem(const QString &path, Action continuation)
+void ZQPlayerBox::startItem(const QString &path, Start when)
 {
-    if (m_timeOfItemdelay >= 1) {
+    cancelPendingStart();
+    m_runEnded = false;
+    if (when == Start::AfterPause && m_timeOfItemdelay >= 1) {
         m_pendingPath = path;
-        m_pendingContinuation = std::move(continuation);
         m_delayTimer->start(m_timeOfItemdelay * 1000);
+        resetBtnImage();  // the list is still running: its controls stay live
+        announceNextItem();
         return;
     }
     beginItem(path);
-    if (continuation)
-        continuation();
 }
 
 void ZQPlayerBox::onDelayElapsed()
 {
     const QString path = std::exchange(m_pendingPath, QString());
-    const Action continuation = std::exchange(m_pendingContinuation, nullptr);
-    QPointer<ZQPlayerBox> self(this);
     beginItem(path);
-    if (self && continuation)
-        continuation();
-    if (self)
-        runDeferred();
-}
-
-void ZQPlayerBox::runDeferred()
-{
-    QPointer<ZQPlayerBox> self(this);
-    while (self && !m_deferred.isEmpty() && !isStartPending()) {
-        const Action action = m_deferred.takeFirst();
-        action();
-    }
 }
 
 // Starting an item: the delay is over (startItem), now stop the old player, make the new
@@ -183,40 +186,33 @@ void ZQPlayerBox::beginItem(const QString &path)
     m_timer->start();
     m_playStatus = 1;
     resetBtnImage();
+    announceNextItem();
 }
 
 // ---- actions ------------------------------------------------------------------------------
 
 void ZQPlayerBox::playAudioFile(const QString &path)
 {
-    if (deferWhileStarting([this, path] { playAudioFile(path); }))
-        return;
-    startItem(path, nullptr);
+    startItem(path, Start::Now);
 }
 
 void ZQPlayerBox::play(Button *sender)
 {
-    QPointer<Button> pressed(sender);
-    if (deferWhileStarting([this, pressed, sender] { play(pressed ? sender : nullptr); }))
-        return;
-
-    // After resuming or starting: a press of play after a sequential run ended on its last
-    // item starts the list again from the top.
-    const auto restartFromTop = [this, pressed] {
-        if (!pressed)
-            return;
-        const int last = int(m_audioFileList.size()) - 1;
-        if (m_playModel == 0 && m_currItemIndex != 0 && m_currItemIndex == last) {
-            m_currItemIndex = 0;
-            playItem(0);
-        }
-    };
-
-    if (m_playStatus == 1) {
-        if (AudioPlayer *player = sharedAudioPlayer())
+    if (m_playStatus == 1 || (isStartPending() && !m_pausedBeforeItem)) {
+        // Pause. In the pause between items the pending item waits for the next press.
+        if (isStartPending()) {
+            m_delayTimer->stop();
+            m_pausedBeforeItem = true;
+        } else if (AudioPlayer *player = sharedAudioPlayer()) {
             player->pause();
+        }
         m_playStatus = 3;
         resetBtnImage();
+        return;
+    }
+    if (m_pausedBeforeItem) {
+        const QString path = m_pendingPath;
+        startItem(path, Start::Now);
         return;
     }
     if (m_playStatus == 3) {
@@ -224,7 +220,12 @@ void ZQPlayerBox::play(Button *sender)
             player->play();
         m_playStatus = 1;
         resetBtnImage();
-        restartFromTop();
+        return;
+    }
+    // A press of play after a sequential run has played its last item starts the list
+    // again from the top, at once.
+    if (sender && m_runEnded) {
+        playFromIndex(0, Start::Now);
         return;
     }
     if (m_currItemIndex < 0 || m_currItemIndex >= m_audioFileList.size()) {
@@ -233,14 +234,15 @@ void ZQPlayerBox::play(Button *sender)
         resetBtnImage();
         return;
     }
-    startItem(m_audioFileList.at(m_currItemIndex), restartFromTop);
+    startItem(m_audioFileList.at(m_currItemIndex), Start::Now);
 }
 
 void ZQPlayerBox::stop(Button *)
 {
-    // Stop acts at once, also during the pause before an item: that start is dropped.
+    // Stop acts at once, also during the pause between items: that start is dropped.
+    const bool wasPending = isStartPending();
     cancelPendingStart();
-    if (m_playStatus == 2)
+    if (m_playStatus == 2 && !wasPending)
         return;
     AudioPlayer *player = sharedAudioPlayer();
     if (player)
@@ -256,16 +258,22 @@ void ZQPlayerBox::stop(Button *)
             return;
     }
     m_playStatus = 2;
-    resetBtnImage();
     m_currItemIndex = 0;
+    m_runEnded = false;
+    resetBtnImage();
+    announceNextItem();
 }
 
 void ZQPlayerBox::playItem(int index)
 {
-    if (deferWhileStarting([this, index] { playItem(index); }))
-        return;
+    playFromIndex(index, Start::Now);
+}
+
+void ZQPlayerBox::playFromIndex(int index, Start when)
+{
     if (index < 0 || index >= m_audioFileList.size())
         return;
+    cancelPendingStart();
     AudioPlayer *player = sharedAudioPlayer();
     if (player)
         player->stop();
@@ -276,21 +284,17 @@ void ZQPlayerBox::playItem(int index)
             return;
     }
     m_currItemIndex = index;
-    startItem(m_audioFileList.at(index), [this] { resizeRate(sharedAudioPlayer(), m_playRate); });
+    startItem(m_audioFileList.at(index), when);
 }
 
 void ZQPlayerBox::playLastItem(Button *)
 {
-    if (deferWhileStarting([this] { playLastItem(nullptr); }))
-        return;
     if (m_currItemIndex >= 1)
         playItem(m_currItemIndex - 1);
 }
 
 void ZQPlayerBox::playNextItem(Button *)
 {
-    if (deferWhileStarting([this] { playNextItem(nullptr); }))
-        return;
     if (m_currItemIndex < int(m_audioFileList.size()) - 1)
         playItem(m_currItemIndex + 1);
 }
@@ -307,19 +311,23 @@ void ZQPlayerBox::audioPlayerDidFinishPlaying(AudioPlayer *player, bool successf
         if (!self)
             return;
     }
-    switch (m_playModel) {
-    case 1:
-        playItem(m_currItemIndex);
-        break;
-    case 2:
-        if (m_currItemIndex == int(m_audioFileList.size()) - 1)
-            playItem(0);
-        else
-            playNextItem(nullptr);
-        break;
-    default:
-        playNextItem(nullptr);
-        break;
+    moveOnAfterItem();
+}
+
+// The play model's next start, after the pause between items.
+void ZQPlayerBox::moveOnAfterItem()
+{
+    const int last = int(m_audioFileList.size()) - 1;
+    if (m_playModel == 1) {
+        playFromIndex(m_currItemIndex, Start::AfterPause);
+    } else if (m_currItemIndex < last) {
+        playFromIndex(m_currItemIndex + 1, Start::AfterPause);
+    } else if (m_playModel == 2) {
+        playFromIndex(0, Start::AfterPause);
+    } else {
+        // A sequential run ends on its last item; play starts it again from the top.
+        m_runEnded = true;
+        announceNextItem();
     }
 }
 
@@ -335,28 +343,33 @@ void ZQPlayerBox::speedDown(Button *sender)
 
 void ZQPlayerBox::changeSpeed(double step, Button *sender)
 {
-    QPointer<Button> pressed(sender);
-    if (deferWhileStarting([this, step, pressed, sender] { changeSpeed(step, pressed ? sender : nullptr); }))
-        return;
-    if (m_playStatus != 1)
+    // While an item plays, and in the pause between items (for the item to come).
+    if (!isActive() || m_pausedBeforeItem)
         return;
     m_playRate = float(double(m_playRate) + step);
-    AudioPlayer *player = sharedAudioPlayer();
-    resizeRate(player, m_playRate);
+    resizeRate(sharedAudioPlayer(), m_playRate);
+    showSpeedHint(sender);
+}
+
+// Centres the hint on the pressed button, then lifts it so that its bottom lies 5 points
+// above the top the centred label had; it shows the rate the player uses (bounded).
+void ZQPlayerBox::showSpeedHint(Button *sender)
+{
     if (!m_speedRemindLabel || !sender)
         return;
     Label *label = m_speedRemindLabel;
-    QWidget *labelParent = label->parentWidget();
-    const QRectF buttonFrame = ViewSupport::frame(sender);
-    QPointF centre = buttonFrame.center();
-    if (labelParent && sender->parentWidget() && labelParent != sender->parentWidget())
-        centre = labelParent->mapFromGlobal(sender->parentWidget()->mapToGlobal(centre));
+    QWidget *labelParent = ViewSupport::superview(label);
+    QWidget *buttonParent = ViewSupport::superview(sender);
+    QPointF centre = ViewSupport::frame(sender).center();
+    if (labelParent && buttonParent && labelParent != buttonParent)
+        centre = ViewSupport::convertPoint(centre, buttonParent, labelParent);
     ViewSupport::setCenter(label, centre);
     QRectF frame = ViewSupport::frame(label);
     frame.moveTop(frame.top() - frame.height() - 5.0);
     ViewSupport::setFrame(label, frame);
     label->setHidden(false);
     label->raise();
+    AudioPlayer *player = sharedAudioPlayer();
     const double shown = player ? double(player->rate()) : PlaybackRate::bounded(double(m_playRate));
     label->setText(QString::asprintf("%0.1fX", shown));
     m_hintTimer->start(200);
@@ -369,6 +382,25 @@ void ZQPlayerBox::switchPlayModel(Button *)
         : m_playModel == 2                 ? QStringLiteral("replay_all")
                                            : QStringLiteral("replay_seq");
     setButtonImage(m_playModelSwitchButton, image);
+    labelButtons();
+}
+
+// What each icon-only button does, for tooltips and screen readers; the play button's
+// label follows its state (resetBtnImage).
+void ZQPlayerBox::labelButtons()
+{
+    const auto label = [](Button *button, const QString &text) {
+        if (button)
+            button->setAccessibilityLabel(text);
+    };
+    label(m_stopButton, tr("Stop"));
+    label(m_lastButton, tr("Previous phrase"));
+    label(m_nextButton, tr("Next phrase"));
+    label(m_speedDownButton, tr("Slower"));
+    label(m_speedUpButton, tr("Faster"));
+    label(m_playModelSwitchButton, m_playModel == 1   ? tr("Repeat this phrase")
+                                   : m_playModel == 2 ? tr("Repeat the list")
+                                                      : tr("Play the list once"));
 }
 
 void ZQPlayerBox::resizeRate(AudioPlayer *player, float rate)
@@ -403,20 +435,28 @@ void ZQPlayerBox::resetBtnImage()
         button->setEnabled(enabled);
         setButtonImage(button, QString::fromLatin1(image));
     };
-    switch (m_playStatus) {
+    // In the pause between items the list is still running: it shows as playing.
+    const int shownStatus = m_playStatus == 3 ? 3 : isStartPending() ? 1 : m_playStatus;
+    switch (shownStatus) {
     case 1:
         setButtonImage(m_playButton, QStringLiteral("zq_pause"));
+        if (m_playButton)
+            m_playButton->setAccessibilityLabel(tr("Pause"));
         set(m_stopButton, true, "zq_stop");
         set(m_speedDownButton, true, "speeddown");
         set(m_speedUpButton, true, "speedup");
         break;
     case 3:
         setButtonImage(m_playButton, QStringLiteral("zq_play"));
+        if (m_playButton)
+            m_playButton->setAccessibilityLabel(tr("Play"));
         set(m_speedDownButton, false, "speeddown2");
         set(m_speedUpButton, false, "speedup2");
         break;
     default:
         setButtonImage(m_playButton, QStringLiteral("zq_play"));
+        if (m_playButton)
+            m_playButton->setAccessibilityLabel(tr("Play"));
         set(m_stopButton, false, "zq_stop2");
         set(m_speedDownButton, false, "speeddown2");
         set(m_speedUpButton, false, "speedup2");

@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 
 class AudioPlayer;
 class MediaTimer;
@@ -22,7 +21,8 @@ class MediaTimer;
 // once, 1 repeat the current item, 2 repeat the list), repetitions per item, a pause of
 // whole seconds before each item and a speed control. It has no layout of its own: the
 // views ZQListPlayerBoxView and ZQPlayerBoxView create its buttons and labels and then call
-// addAllAction() and resetBtnImage().
+// addAllAction() and resetBtnImage(). addAllAction() also gives each button its localised
+// accessibility label (tooltip and screen-reader name).
 //
 // playStatus: 0 idle (nothing started yet, or the last item finished), 1 playing,
 // 2 stopped, 3 paused.
@@ -30,11 +30,20 @@ class MediaTimer;
 // The delegate protocol is the abstract class ZQPlayerBoxDelegate (empty defaults, weak
 // reference).
 //
-// The pause before an item runs on a timer, not by holding the event loop: the box keeps
-// the order and timing of a blocking wait (stop of the old item, the pause, the start, play
-// to the delegate, the playing state), and button actions that arrive during the pause are
-// carried out after the start, in order, as they would be after a blocking wait. Only stop
-// acts at once: it cancels the pending start and the actions queued behind it.
+// The pause between items stands between an item that finished and the next one the play
+// model moves on to (or the same one again); it runs on a timer, not by holding the event
+// loop, and keeps the order of a blocking wait: stop of the old item, the pause, the start,
+// play to the delegate, the playing state. A start the learner asks for (play, previous,
+// next, playItem) begins at once: the pause never stands before the first item.
+//
+// Every control acts at any moment, also during the pause: the buttons show the playing
+// state then; stop cancels the pending start, play pauses the list (a later play starts the
+// pending item at once), previous and next step from the pending item and start at once,
+// and a speed change applies to the pending item.
+//
+// nextItemIndex() is the item that plays now or next: the current index, or 0 once a
+// sequential run has played its last item (a press of play then starts the list again from
+// the top, at once). nextItemChanged() tells its changes, so an owner can mark that item.
 //
 // Thread: main thread; the progress tick, the pause and the speed hint run on media timers
 // on the process clock, so tests drive the box on a manual clock.
@@ -57,7 +66,7 @@ public:
     float timerInterval() const { return m_timerInterval; }
     void setTimerInterval(float interval) { m_timerInterval = interval; }
     int currItemIndex() const { return m_currItemIndex; }
-    void setCurrItemIndex(int index) { m_currItemIndex = index; }
+    void setCurrItemIndex(int index);
     int playModel() const { return m_playModel; }
     void setPlayModel(int model) { m_playModel = model; }
     int numberOfItemLoops() const { return m_numberOfItemLoops; }
@@ -116,21 +125,30 @@ public:
 
     // True while the pause before an item runs.
     bool isStartPending() const;
+    // The item that sounds now or starts next (see above); -1 without a list.
+    int nextItemIndex() const;
+    // Playing, or in the pause between two items of a running list.
+    bool isActive() const { return m_playStatus == 1 || isStartPending(); }
 
     // Sets an asset image (after ZQImageUtil::adjustImage) for the normal state and records
     // its name in the button's "imageName" property.
     static void setButtonImage(Button *button, const QString &imageName);
 
+Q_SIGNALS:
+    void nextItemChanged(int index);
+
 private:
-    using Action = std::function<void()>;
-    // Queues `action` behind a pending start; true when it was queued.
-    bool deferWhileStarting(Action action);
-    void startItem(const QString &path, Action continuation);
+    enum class Start { Now, AfterPause };
+    void startItem(const QString &path, Start when);
     void beginItem(const QString &path);
     void onDelayElapsed();
-    void runDeferred();
     void cancelPendingStart();
+    void playFromIndex(int index, Start when);
+    void moveOnAfterItem();
     void changeSpeed(double step, Button *sender);
+    void showSpeedHint(Button *sender);
+    void announceNextItem();
+    void labelButtons();
 
     float m_playRate = 1.0f;
     int m_playStatus = 0;
@@ -156,6 +174,9 @@ private:
     MediaTimer *m_delayTimer;
     MediaTimer *m_hintTimer;
     QString m_pendingPath;
-    Action m_pendingContinuation;
-    QList<Action> m_deferred;
+    // Play was pressed during the pause: the pending item waits for the next press.
+    bool m_pausedBeforeItem = false;
+    // A sequential run has played its last item.
+    bool m_runEnded = false;
+    int m_announcedNextItem = -1;
 };

@@ -28,6 +28,12 @@ void ZQPlayerBoxView::drawBoxRect()
                                 QStringLiteral("speedup2")};
     const QList<Button *> buttons =
         ZQPlayerBoxViewLayout::buildButtonRow(m_boxView, images, 0, m_btnWidth, m_btnHeight, m_margin);
+    // The compact player sits on bright, grainy bands (the orange voiceprint panel): a dark
+    // round back keeps its white glyphs, and the greyed ones, readable.
+    for (Button *button : buttons) {
+        button->setBackgroundColor(QColor(0, 0, 0, 140));
+        button->setCornerRadius(m_btnWidth / 2.0);
+    }
     setStopButton(buttons.at(0));
     setSpeedDownButton(buttons.at(1));
     setPlayButton(buttons.at(2));

@@ -7,7 +7,8 @@ class View;
 // The compact player of the spectrum panel: four buttons (stop, speed down, play, speed up)
 // at the top of a strip one button high, centred vertically in the view, and the speed hint
 // label in blue. Sizes scale with the screen width W: margin W x 20 / 320, buttons
-// W x 25 / 320 square. All behaviour is the ZQPlayerBox's.
+// W x 25 / 320 square, each on a dark round back so that it reads on the bright panel it sits
+// on. All behaviour is the ZQPlayerBox's.
 //
 // Thread: main thread. Never fails.
 class ZQPlayerBoxView : public ZQPlayerBox

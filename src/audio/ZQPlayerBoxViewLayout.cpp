@@ -41,6 +41,8 @@ Label *buildSpeedRemindLabel(View *strip, const QColor &textColor)
     label->setClipsToBounds(true);
     strip->addSubview(label);
     label->setHidden(true);
+    // The player lifts it above the pressed button, out of the strip: it must not be cut off.
+    ViewSupport::setShowsOutsideSuperview(label);
     return label;
 }
 }

@@ -20,6 +20,6 @@ qreal firstButtonX(qreal viewWidth, int count, qreal buttonWidth, qreal margin);
 QList<Button *> buildButtonRow(View *strip, const QStringList &images, qreal y, qreal buttonWidth,
                                qreal buttonHeight, qreal margin);
 // The 35 x 30 hint label: centred bold 14-point text on light grey at opacity 0.8, corner
-// radius 3, hidden.
+// radius 3, hidden; shown in full when placed beyond the strip.
 Label *buildSpeedRemindLabel(View *strip, const QColor &textColor);
 }

@@ -9,6 +9,7 @@
 #include "platform/media/AudioPlayer.h"
 #include "platform/foundation/Clock.h"
 #include "platform/ui/AssetImages.h"
+#include "platform/ui/KeyCommands.h"
 #include "platform/ui/AttributedLabel.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Fonts.h"
@@ -417,6 +418,12 @@ Button *BaseQuizViewController::addSubmitButton()
     connect(button, &Button::touchUpInside, this, [this](Button *sender) { submitAction(sender); });
     button->show();
     m_submitBtn = button;
+    // Return presses Submit while it can be pressed (a text field hands its own Return to its
+    // delegate).
+    KeyCommands::add(root, QKeyCombination(Qt::Key_Return), [this] {
+        if (m_submitBtn && m_submitBtn->isEnabled() && m_submitBtn->isVisible())
+            submitAction(m_submitBtn);
+    });
     return button;
 }
 
@@ -426,6 +433,7 @@ Button *BaseQuizViewController::addLoudspeakerButton()
     const qreal x = (root->bounds().width() - kLoudspeakerSide) / 2;
     auto *button = new Button(QRectF(x, contentTop() + 10, kLoudspeakerSide, kLoudspeakerSide), root);
     button->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("btn-loudspeaker"))));
+    button->setAccessibilityLabel(tr("Play the phrase"));
     connect(button, &Button::touchUpInside, this, [this](Button *sender) { playAction(sender); });
     button->show();
     return button;

@@ -1,6 +1,5 @@
 #include "GradientBackground.h"
 
-#include "platform/ui/ScrollView.h"
 #include "platform/ui/View.h"
 
 #include <QtDebug>
@@ -8,10 +7,6 @@
 namespace GradientBackground {
 void setGradientBackground(QWidget *widget, const QColor &top, const QColor &bottom, const QRectF &frame)
 {
-    if (auto *scroll = qobject_cast<ScrollView *>(widget)) {
-        scroll->contentView()->insertGradientLayer({top, bottom, frame});
-        return;
-    }
     if (auto *view = qobject_cast<View *>(widget)) {
         view->insertGradientLayer({top, bottom, frame});
         return;

@@ -3,6 +3,7 @@
 #include "platform/ui/AssetImages.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/KeyCommands.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ViewSupport.h"
 #include "ZQImageUtil.h"
@@ -22,6 +23,13 @@ void ZQPopView::showMask()
     mask->show();
     m_maskV = mask;
     raise();
+    // Shown over its mask, the panel takes the keyboard: Escape closes it, and keys meant
+    // for the screen below do nothing.
+    if (!m_keysRegistered) {
+        m_keysRegistered = true;
+        KeyCommands::add(this, QKeyCombination(Qt::Key_Escape), [this] { closeAction(m_closeButton); },
+                         KeyCommands::Scope::Modal);
+    }
 }
 
 void ZQPopView::drawHead(const QString &title)
@@ -37,6 +45,7 @@ void ZQPopView::drawHead(const QString &title)
     m_titleLabel->setText(title);
     m_closeButton = new Button(QRectF(width - m_headH - 2, 0, m_headH, m_headH), head);
     m_closeButton->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("btn_close"))));
+    m_closeButton->setAccessibilityLabel(tr("Close"));
     connect(m_closeButton, &Button::touchUpInside, this, [this](Button *button) { closeAction(button); });
     head->show();
 }

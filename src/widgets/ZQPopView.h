@@ -12,7 +12,8 @@ class Label;
 //
 // closeAction removes the mask and then the panel from their parent; removed views are
 // destroyed (later in the event loop). A panel closed without a mask is removed alone.
-// There is no animation on showing or closing.
+// There is no animation on showing or closing. Once its mask is shown the panel is modal for
+// the keyboard: Escape closes it (KeyCommands).
 //
 // Thread: main thread. Failure: showMask without a parent does nothing (maskV stays absent).
 class ZQPopView : public View
@@ -40,4 +41,5 @@ private:
     QPointer<View> m_maskV;
     Label *m_titleLabel = nullptr;
     Button *m_closeButton = nullptr;
+    bool m_keysRegistered = false;
 };

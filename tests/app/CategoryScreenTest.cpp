@@ -142,7 +142,8 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
         marked.append(int(rows.indexOf(current)));
         EXPECT_TRUE(current->isMarked());
         EXPECT_TRUE(fullyVisible(screen.get(), current)) << marked.last();
-        EXPECT_EQ(CategoryController::currPhraseIndex(), marked.last());
+        // The mark moves on in the pause before the item; the item sets the shared index.
+        EXPECT_EQ(player->currItemIndex(), marked.last());
         EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 1.5f);
         for (PhraseInfoView *other : rows) {
             if (other != current) {
@@ -157,6 +158,7 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
     EXPECT_GT(screen->wordCardListView()->contentOffset().y(), 0.0);
     clock.advance(5000);
     EXPECT_EQ(player->playStatus(), 0);  // the sequential run ended on the last item
+    EXPECT_EQ(CategoryController::currPhraseIndex(), rows.size() - 1);
     EXPECT_EQ(rows.last()->borderColor(), QColor(18, 50, 52));
 }
 
@@ -174,6 +176,46 @@ TEST_F(CategoryScreenTest, LeavingTheScreenStopsThePlayerAndUnmarksTheRow)
     EXPECT_EQ(player->playStatus(), 2);
     EXPECT_FALSE(rows.at(3)->isMarked());
     EXPECT_FALSE(ZQPlayerBox::sharedAudioPlayer()->isPlaying());
+}
+
+TEST_F(CategoryScreenTest, TheMarkShowsTheItemThatPlaysNowOrNext)
+{
+    auto screen = screenFor(QStringLiteral("2"));
+    ZQListPlayerBoxView *player = screen->playerBoxView();
+    const QList<PhraseInfoView *> rows = screen->phraseViews();
+    const auto markedRow = [&rows]() {
+        QList<int> marked;
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rows.at(i)->isMarked())
+                marked.append(i);
+        }
+        return marked;
+    };
+
+    // Stop while the fourth row plays: the mark goes back to the first, which Play starts.
+    player->playItem(3);
+    EXPECT_EQ(markedRow(), QList<int>{3});
+    player->stop(player->stopButton());
+    EXPECT_EQ(markedRow(), QList<int>{0});
+    player->play(player->playButton());
+    EXPECT_EQ(player->playStatus(), 1);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer()->path(), player->audioFileList().first());
+    EXPECT_EQ(markedRow(), QList<int>{0});
+
+    // In the pause after an item the mark already shows the next one.
+    while (!player->isStartPending())
+        clock.advance(50);
+    EXPECT_EQ(markedRow(), QList<int>{1});
+
+    // The list ends on its last item: the mark goes to the first row, which Play starts at
+    // once.
+    player->playItem(int(rows.size()) - 1);
+    while (player->playStatus() == 1)
+        clock.advance(50);
+    EXPECT_EQ(markedRow(), QList<int>{0});
+    player->play(player->playButton());
+    EXPECT_EQ(player->playStatus(), 1);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer()->path(), player->audioFileList().first());
 }
 
 TEST_F(CategoryScreenTest, WithoutAPhraseCardATapOpensNothing)
@@ -199,7 +241,7 @@ TEST_F(CategoryScreenTest, APhraseCardOpensAtTheTappedRowAndTheListResumesThereO
         return std::make_unique<BaseViewController>();
     });
     category->playerBoxView()->play(category->playerBoxView()->playButton());
-    clock.advance(1200);
+    clock.advance(300);
     ASSERT_EQ(category->playerBoxView()->playStatus(), 1);
     category->openWordCard(category->phraseViews().at(4));
     navigation->finishTransition();
@@ -238,6 +280,14 @@ TEST(ScreenTourRun, SavesOnePicturePerScreenAndExitsZero)
     }
     EXPECT_NE(QImage(folder + QStringLiteral("/category.png")), QImage(folder + QStringLiteral("/main.png")));
     EXPECT_NE(QImage(folder + QStringLiteral("/category-playing.png")), QImage(folder + QStringLiteral("/category.png")));
+    // The speed hint over the "faster" button, above the player strip (the bottom 44 points).
+    const QImage playing(folder + QStringLiteral("/category-playing.png"));
+    const QImage faster(folder + QStringLiteral("/category-faster.png"));
+    ASSERT_EQ(faster.size(), playing.size());
+    const QRect aboveStrip(0, faster.height() - 44 - 28, faster.width(), 24);
+    EXPECT_NE(faster.copy(aboveStrip), playing.copy(aboveStrip));
+    // Holding the microphone button shows the meter on the card.
+    EXPECT_NE(QImage(folder + QStringLiteral("/card-recording.png")), QImage(folder + QStringLiteral("/card.png")));
 
     EXPECT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), QString()}, &output), 2);
     EXPECT_TRUE(output.contains(QStringLiteral("--tour needs a folder"))) << qPrintable(output);

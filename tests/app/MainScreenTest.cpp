@@ -162,9 +162,9 @@ TEST_F(MainScreenTest, ToolBarAndSpinner)
     EXPECT_EQ(main->view()->backgroundColor(), QColor(39, 64, 139));
     EXPECT_FALSE(main->bodyView()->showsVerticalScrollIndicator());
     EXPECT_FALSE(main->bodyView()->bounces());
-    ASSERT_EQ(main->bodyView()->contentView()->gradientLayers().size(), 1);
-    EXPECT_EQ(main->bodyView()->contentView()->gradientLayers().first().top, QColor(39, 64, 139));
-    EXPECT_EQ(main->bodyView()->contentView()->gradientLayers().first().bottom, QColor(46, 139, 87));
+    ASSERT_EQ(main->bodyView()->gradientLayers().size(), 1);
+    EXPECT_EQ(main->bodyView()->gradientLayers().first().top, QColor(39, 64, 139));
+    EXPECT_EQ(main->bodyView()->gradientLayers().first().bottom, QColor(46, 139, 87));
     EXPECT_EQ(main->activityView()->frame(), QRectF(135, 259, 50, 50));
     EXPECT_EQ(main->activityViewCenter(), QPointF(160, 284));
     EXPECT_FALSE(main->activityView()->isAnimating());

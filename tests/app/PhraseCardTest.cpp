@@ -302,7 +302,7 @@ TEST_F(PhraseCardTest, WithoutAMicrophoneTheAlertOffersTheSettingsAndNothingIsRe
     card->beginRecordAction(card->microphoneBtn());
     const QList<AlertView *> alerts = AlertView::visibleAlerts();
     ASSERT_EQ(alerts.size(), 1);
-    EXPECT_EQ(alerts.first()->message(), QStringLiteral("Microphone Access Denied"));
+    EXPECT_EQ(alerts.first()->message(), QStringLiteral("No microphone was found."));
     EXPECT_TRUE(alerts.first()->title().isEmpty());
     EXPECT_EQ(alerts.first()->buttonTitle(0), QStringLiteral("Cancel"));
     EXPECT_FALSE(isRecording(*card));

@@ -90,7 +90,9 @@ TEST_F(RatingPromptTest, RemindLaterWaitsADayAndRatingFromSettingsCounts)
     for (int i = 0; i < 3; ++i)
         prompt().logUse();
     ASSERT_TRUE(prompt().promptIfCriteriaMet());
-    prompt().visiblePrompt()->clickButton(1);
+    // Escape is "Remind Me Later" (the prompt has no cancel button).
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(AlertView::visibleAlerts().isEmpty());
     AppFixture::flushDeletes();
     EXPECT_FALSE(prompt().ratedThisVersion());
     EXPECT_FALSE(prompt().shouldPromptForRating());
@@ -118,6 +120,7 @@ TEST_F(RatingPromptTest, DaysUntilPromptAndTheCancelButton)
     AlertView *alert = prompt().visiblePrompt();
     ASSERT_EQ(alert->numberOfButtons(), 3);
     EXPECT_EQ(alert->cancelButtonIndex(), 2);
+    EXPECT_EQ(alert->escapeButtonIndex(), 1) << "Escape puts off, it does not decline";
     alert->clickButton(2);
     EXPECT_TRUE(prompt().declinedThisVersion());
     EXPECT_FALSE(prompt().shouldPromptForRating());

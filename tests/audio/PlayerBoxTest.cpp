@@ -1,16 +1,21 @@
 // The playlist player's state machine on a manual clock: play models, loops, the pause
-// before items, stop, pause and resume, speed changes, the shared player slot, and the
-// guards for empty lists and unplayable files.
+// between items and the controls acting in it, stop, pause and resume, speed changes, the
+// speed hint shown in full, the shared player slot, and the guards for empty lists and
+// unplayable files.
 #include "support/AudioTestFixture.h"
 
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
 #include "audio/ZQListPlayerBoxView.h"
 #include "audio/ZQPlayerBox.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QSignalSpy>
 
 #include <memory>
 #include <ostream>
@@ -80,36 +85,43 @@ protected:
 };
 }
 
-TEST_F(PlayerBoxTest, SequentialListPlaysEachItemOnceAfterItsPauseAndRestartsFromTheTop)
+TEST_F(PlayerBoxTest, SequentialListPausesBetweenItemsAndRestartsFromTheTopAtOnce)
 {
     const QStringList items = voices(3);
     auto box = loggedBox(items);
 
+    // The first item starts at once: the pause stands between items only.
     press(box->playButton());
-    EXPECT_EQ(box->playStatus(), 0);  // the pause before the first item
-    clock.advance(999);
-    EXPECT_TRUE(logged->events.isEmpty());
-    clock.advance(6001);
-    EXPECT_EQ(logged->events, QStringList({"play 0 @1.00", "finish 0 @2.00", "stop @2.00", "play 1 @3.00",
-                                            "finish 1 @4.00", "stop @4.00", "play 2 @5.00", "finish 2 @6.00"}));
+    EXPECT_EQ(box->playStatus(), 1);
+    clock.advance(6000);
+    EXPECT_EQ(logged->events, QStringList({"play 0 @0.00", "finish 0 @1.00", "stop @1.00", "play 1 @2.00",
+                                           "finish 1 @3.00", "stop @3.00", "play 2 @4.00", "finish 2 @5.00"}));
     EXPECT_EQ(box->playStatus(), 0);
     EXPECT_EQ(box->currItemIndex(), 2);
+    EXPECT_EQ(box->nextItemIndex(), 0);  // the run has ended: play starts from the top
     EXPECT_FALSE(box->nextButton()->isEnabled());
     EXPECT_EQ(imageOf(box->nextButton()), "next_item2");
     EXPECT_TRUE(box->lastButton()->isEnabled());
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
+    EXPECT_FALSE(box->stopButton()->isEnabled());
     EXPECT_GE(logged->ticks, 25);  // about ten per second of sound
     EXPECT_FLOAT_EQ(logged->lastInterval, 0.1f);
 
-    // Pressing play on the last index of a finished run: the last item starts, and is at
-    // once replaced by item 0, each after its own pause.
-    clock.advance(1000);
+    // Play after the run: item 0 sounds at once, not the last item first.
     logged->events.clear();
     press(box->playButton());
-    clock.advance(2100);
-    EXPECT_EQ(logged->events, QStringList({"play 2 @9.00", "stop @9.00", "play 0 @10.00"}));
+    EXPECT_EQ(logged->events, QStringList({"stop @6.00", "play 0 @6.00"}));
     EXPECT_EQ(box->currItemIndex(), 0);
     EXPECT_EQ(box->playStatus(), 1);
+}
+
+TEST_F(PlayerBoxTest, OnTheLastIndexWithoutAFinishedRunPlayPlaysThatItem)
+{
+    const QStringList items = voices(3);
+    auto box = loggedBox(items);
+    box->setCurrItemIndex(2);  // an owner put it there (back from the phrase card)
+    press(box->playButton());
+    EXPECT_EQ(logged->events, QStringList({"play 2 @0.00"}));
 }
 
 TEST_F(PlayerBoxTest, TheModelButtonCyclesThroughTheThreeModels)
@@ -327,52 +339,117 @@ TEST_F(PlayerBoxTest, StartingAnItemInAnotherBoxSilencesThePreviousOne)
     EXPECT_EQ(b->playStatus(), 0);
 }
 
-TEST_F(PlayerBoxTest, NextPressedDuringThePauseBeforeAnItemIsCarriedOutOnceItHasStarted)
+TEST_F(PlayerBoxTest, InThePauseBetweenItemsTheListShowsAsPlayingAndStopDropsTheNextStart)
 {
-    const QStringList items = voices(3, 2.0);
+    const QStringList items = voices(4);
     auto box = loggedBox(items, 1, 1);
-    box->play(box->playButton());
-    clock.advance(500);
-    box->playNextItem(box->nextButton());
-    EXPECT_EQ(box->currItemIndex(), 0);
-    clock.advance(600);
-    EXPECT_EQ(logged->events, QStringList({"play 0 @1.00", "stop @1.00"}));
-    EXPECT_EQ(box->currItemIndex(), 1);
-    clock.advance(1000);
-    ASSERT_FALSE(logged->events.isEmpty());
-    EXPECT_EQ(logged->events.last(), "play 1 @2.00");
-}
-
-TEST_F(PlayerBoxTest, StopDuringThePauseBeforeTheNextItemStartsNothing)
-{
-    const QStringList items = voices(3, 2.0);
-    auto box = loggedBox(items, 1, 1);
-    box->play(box->playButton());
-    clock.advance(1100);  // item 0 plays from 1.00
-    box->playNextItem(box->nextButton());
-    clock.advance(300);
+    QSignalSpy nextItem(box.get(), &ZQPlayerBox::nextItemChanged);
+    press(box->playButton());
+    clock.advance(1100);  // item 0 ended at 1.0: the pause before item 1
     ASSERT_TRUE(box->isStartPending());
-    box->stopPlay();
+    EXPECT_EQ(box->playStatus(), 0);
+    EXPECT_EQ(box->nextItemIndex(), 1);
+    ASSERT_FALSE(nextItem.isEmpty());
+    EXPECT_EQ(nextItem.last().first().toInt(), 1);
+    EXPECT_TRUE(box->stopButton()->isEnabled());
+    EXPECT_EQ(imageOf(box->playButton()), "zq_pause");
+    EXPECT_TRUE(box->speedUpButton()->isEnabled());
+
+    press(box->stopButton());
     EXPECT_FALSE(box->isStartPending());
-    clock.advance(5000);
-    EXPECT_EQ(logged->events.filter(QStringLiteral("play")), QStringList({"play 0 @1.00"}));
-    ASSERT_FALSE(logged->events.isEmpty());
-    EXPECT_EQ(logged->events.last(), "stop @1.40");
     EXPECT_EQ(box->playStatus(), 2);
     EXPECT_EQ(box->currItemIndex(), 0);
+    EXPECT_EQ(nextItem.last().first().toInt(), 0);
+    clock.advance(3000);
+    EXPECT_EQ(logged->events.filter(QStringLiteral("play")), QStringList({"play 0 @0.00"}));
 }
 
-TEST_F(PlayerBoxTest, StopWhileTheFirstStartIsPendingStartsNothing)
+TEST_F(PlayerBoxTest, PlayInThePausePausesTheListAndTheNextPlayStartsThePendingItemAtOnce)
 {
-    const QStringList items = voices(3, 2.0);
+    const QStringList items = voices(4);
     auto box = loggedBox(items, 1, 1);
-    box->play(box->playButton());
-    clock.advance(500);
-    ASSERT_TRUE(box->isStartPending());
-    box->stopPlay();
+    press(box->playButton());
+    clock.advance(1200);  // in the pause before item 1
+    press(box->playButton());
+    EXPECT_EQ(box->playStatus(), 3);
+    EXPECT_EQ(imageOf(box->playButton()), "zq_play");
     clock.advance(3000);
-    EXPECT_TRUE(logged->events.filter(QStringLiteral("play")).isEmpty()) << logged->events.join(", ").toStdString();
-    EXPECT_EQ(box->playStatus(), 2);
+    ASSERT_FALSE(logged->events.isEmpty());
+    EXPECT_EQ(logged->events.last(), "stop @1.00");
+    press(box->playButton());
+    EXPECT_EQ(logged->events.last(), "play 1 @4.20");
+    EXPECT_EQ(box->playStatus(), 1);
+}
+
+TEST_F(PlayerBoxTest, SpeedNextAndPreviousActInThePause)
+{
+    const QStringList items = voices(4);
+    auto box = loggedBox(items, 1, 1);
+    press(box->playButton());
+    clock.advance(1100);  // the pause before item 1
+    ASSERT_TRUE(box->isStartPending());
+
+    // A faster speed is shown and applies to the item to come; next skips from the
+    // pending item and starts at once.
+    box->speedUp(box->speedUpButton());
+    EXPECT_FLOAT_EQ(box->playRate(), 1.2f);
+    EXPECT_EQ(box->speedRemindLabel()->text(), "1.2X");
+    press(box->nextButton());
+    EXPECT_EQ(logged->events.last(), "play 2 @1.10");
+    ASSERT_NE(ZQPlayerBox::sharedAudioPlayer(), nullptr);
+    EXPECT_FLOAT_EQ(ZQPlayerBox::sharedAudioPlayer()->rate(), 1.2f);
+
+    // Previous steps back from the pending item.
+    box->playItem(1);
+    clock.advance(1000);  // item 1 ends at about 1.93 (1.2x): the pause before item 2
+    ASSERT_TRUE(box->isStartPending());
+    press(box->lastButton());
+    EXPECT_EQ(logged->events.last(), QStringLiteral("play 1 @%1").arg(seconds(), 0, 'f', 2));
+}
+
+TEST_F(PlayerBoxTest, ResumingThePausedLastItemGoesOnWithIt)
+{
+    const QStringList items = voices(2, 2.0);
+    auto box = listBox(items, 1, 0);
+    box->playItem(1);
+    clock.advance(800);
+    press(box->playButton());  // pause
+    press(box->playButton());  // resume: the same item goes on, the list does not restart
+    EXPECT_EQ(box->currItemIndex(), 1);
+    ASSERT_NE(ZQPlayerBox::sharedAudioPlayer(), nullptr);
+    EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer()->path(), items.at(1));
+    EXPECT_NEAR(ZQPlayerBox::sharedAudioPlayer()->currentTime(), 0.8, 0.02);
+}
+
+TEST_F(PlayerBoxTest, TheSpeedHintAboveTheStripShowsInFull)
+{
+    View window(QRectF(0, 0, 320, 200));
+    window.setBackgroundColor(Qt::black);
+    auto *box = new ZQListPlayerBoxView(QRectF(0, 156, 320, 44));
+    window.addSubview(box);
+    box->setupPlayer(voices(1, 3.0), 1, 0);
+    window.show();
+    box->play();
+    box->speedUp(box->speedUpButton());
+    Label *hint = box->speedRemindLabel();
+    ASSERT_FALSE(hint->isHidden());
+    const QRectF area(ViewSupport::convertToWindow(hint, QPointF(0, 0)), ViewSupport::frame(hint).size());
+    ASSERT_LT(area.top(), 156.0 - 20.0);  // most of it lies above the strip
+
+    // Its light grey shows all over its rectangle, above the strip too; nothing around it.
+    const QImage shot = window.grab().toImage();
+    int lit = 0, samples = 0;
+    for (int y = int(area.top()) + 3; y < int(area.bottom()) - 3; ++y) {
+        for (int x = int(area.left()) + 3; x < int(area.right()) - 3; ++x, ++samples)
+            lit += qGray(shot.pixel(x, y)) > 60 ? 1 : 0;
+    }
+    EXPECT_GT(lit, samples * 3 / 4);
+    EXPECT_EQ(qGray(shot.pixel(int(area.center().x()), int(area.top()) - 3)), 0);
+
+    // It hides after 0.2 s, and with it goes what was drawn above the strip.
+    clock.advance(250);
+    EXPECT_TRUE(hint->isHidden());
+    EXPECT_EQ(qGray(window.grab().toImage().pixel(int(area.center().x()), int(area.center().y()) - 8)), 0);
 }
 
 TEST_F(PlayerBoxTest, ABoxWithoutAListOrWithAnEmptyOneStaysIdle)
@@ -414,16 +491,15 @@ TEST_F(PlayerBoxTest, AMissingVoiceLeavesTheBoxIdleOnThatItemUntilTheLearnerMove
     box->setupPlayer(withMissing, 1, 1);
     box->play();
     clock.advance(5000);
-    EXPECT_EQ(logged->events, QStringList({"play 0 @1.00", "finish 0 @2.00", "stop @2.00"}));
+    EXPECT_EQ(logged->events, QStringList({"play 0 @0.00", "finish 0 @1.00", "stop @1.00"}));
     EXPECT_EQ(box->playStatus(), 0);
     EXPECT_EQ(box->currItemIndex(), 1);
     EXPECT_EQ(ZQPlayerBox::sharedAudioPlayer(), nullptr);
     EXPECT_EQ(imageOf(box->playButton()), "zq_play");
-    // The learner moves on by hand.
+    // The learner moves on by hand, at once.
     box->playNextItem(box->nextButton());
-    clock.advance(1000);
     ASSERT_FALSE(logged->events.isEmpty());
-    EXPECT_EQ(logged->events.last(), "play 1 @6.00");  // the third entry, items[1]
+    EXPECT_EQ(logged->events.last(), "play 1 @5.00");  // the third entry, items[1]
 }
 
 TEST_F(PlayerBoxTest, ProgressTicksShowTheTimeAndADestroyedDelegateIsNeverCalled)

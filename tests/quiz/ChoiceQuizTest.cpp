@@ -1,9 +1,12 @@
 // The two choice quizzes on screen: the matching quiz's widgets, and the listening quiz's
-// voice: its delayed start, the loudspeaker, quick submits and the end of the quiz.
+// voice: its delayed start, the loudspeaker, quick submits and the end of the quiz; Return
+// presses Submit.
 #include "QuizFixture.h"
 
+#include "app/Localization.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/KeyCommands.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ViewSupport.h"
@@ -124,4 +127,21 @@ TEST_F(ChoiceQuizTest, QuickSubmitsEachLeaveAPendingStartThatPlaysTheCurrentQues
     EXPECT_FALSE(quiz->audioPlayer()->isPlaying());
     EXPECT_NE(quiz->resultTable(), nullptr);
     EXPECT_EQ(quizCount(), 1);
+}
+
+TEST_F(ChoiceQuizTest, ReturnPressesSubmitAndTheLoudspeakerIsNamedForScreenReaders)
+{
+    ASSERT_TRUE(Localization::install(QStringLiteral("en")));
+    auto quiz = makeQuiz<Listen2SelectVC>();
+    quiz->view()->show();
+    ASSERT_EQ(quiz->currIndex(), 0);
+    ASSERT_TRUE(KeyCommands::dispatch(quiz->view(), QKeyCombination(Qt::Key_Return)));
+    EXPECT_EQ(quiz->currIndex(), 1);
+    // The icon-only loudspeaker has a name and a tooltip, in the learner's language.
+    EXPECT_EQ(quiz->loudspeakerButton()->accessibilityLabel(), QStringLiteral("Play the phrase"));
+    EXPECT_EQ(quiz->loudspeakerButton()->toolTip(), QStringLiteral("Play the phrase"));
+    ASSERT_TRUE(Localization::install(QStringLiteral("fr")));
+    auto french = makeQuiz<Listen2SelectVC>();
+    EXPECT_EQ(french->loudspeakerButton()->accessibilityLabel(), QStringLiteral("Écouter la phrase"));
+    Localization::install(QStringLiteral("en"));
 }

@@ -249,6 +249,9 @@ TEST_F(PackTest, writesTheInstalledLayoutThatTheCatalogueReads)
     EXPECT_EQ(info.keys(), (QStringList{QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("nameTrans")}));
     const QImage cover(m_output + QStringLiteral("/1/cover.jpg"), "JPG");
     EXPECT_EQ(cover.size(), QSize(400, 300));
+    // Covers show the icon alone: two categories of one icon and colour, but different
+    // names, get the same picture.
+    EXPECT_EQ(readAll(m_output + QStringLiteral("/1/cover.jpg")), readAll(m_output + QStringLiteral("/2/cover.jpg")));
     int sampleRate = 0;
     EXPECT_GT(decodedFrames(m_output + QStringLiteral("/2/voices/202.mp3"), &sampleRate), 8000);
     EXPECT_EQ(sampleRate, 16000);

@@ -218,9 +218,14 @@ TEST(HelpersTest, FrameConstructorsAndGradient)
     parent.render(&canvas, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     EXPECT_EQ(canvas.pixelColor(5, 0), QColor(39, 64, 139));
     EXPECT_NEAR(canvas.pixelColor(5, 567).green(), 139, 2);
-    // On a scroll view the layer lies in its content.
+    // On a scroll view the gradient stays behind the content: scrolled to the end, the list
+    // still shows it from top to bottom rather than a flat band.
     ScrollView scroll(QRectF(0, 0, 100, 100));
+    scroll.setContentSize(QSizeF(100, 400));
     GradientBackground::setGradientBackground(&scroll, Qt::red, Qt::blue, QRectF(0, 0, 100, 100));
-    EXPECT_TRUE(scroll.gradientLayers().isEmpty());
-    EXPECT_EQ(scroll.contentView()->gradientLayers().size(), 1);
+    scroll.setContentOffset(QPointF(0, 300));
+    QImage scrolled(100, 100, QImage::Format_RGB32);
+    scroll.render(&scrolled);
+    EXPECT_GT(scrolled.pixelColor(50, 1).red(), 240);
+    EXPECT_GT(scrolled.pixelColor(50, 98).blue(), 240);
 }

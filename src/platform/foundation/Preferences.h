@@ -4,7 +4,8 @@
 #include <QVariant>
 
 // The learner's preferences store: QSettings in the native format under the organisation
-// "Phrasebook". The program uses three keys: "LanguageType", "TestDuration", "playSpeed".
+// "Phrasebook". The learner's settings use three keys: "LanguageType", "TestDuration",
+// "playSpeed"; the desktop window adds its remembered sizes ("windowSize/375x667", ...).
 //
 // setStorageFile() switches to an INI file at the given path (tests, tools); it must be
 // called before the first read.

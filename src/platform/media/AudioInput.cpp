@@ -1,12 +1,11 @@
 #include "AudioInput.h"
 
+#include "AudioDevices.h"
 #include "AudioSession.h"
 #include "DeviceAudioInput.h"
 #include "FileAudioInput.h"
-#include "platform/foundation/Clock.h"
 
 #include <QAudioDevice>
-#include <QMediaDevices>
 
 namespace {
 AudioInput::Factory &testFactory()
@@ -30,11 +29,9 @@ std::unique_ptr<AudioInput> AudioInput::create(QString *error)
     const QString microphone = AudioSession::sharedInstance().microphoneFile();
     if (!microphone.isEmpty())
         return std::make_unique<FileAudioInput>(microphone);
-    if (Clock::instance().isRealTime()) {
-        const QAudioDevice device = QMediaDevices::defaultAudioInput();
-        if (!device.isNull())
-            return std::make_unique<DeviceAudioInput>(device);
-    }
+    const QAudioDevice device = AudioDevices::defaultInput();
+    if (!device.isNull())
+        return std::make_unique<DeviceAudioInput>(device);
     if (error)
         *error = QStringLiteral("recording is not permitted: no audio input device");
     return nullptr;

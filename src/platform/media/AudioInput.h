@@ -10,7 +10,7 @@
 // (DeviceAudioInput) or a sound file standing in for the microphone (FileAudioInput).
 //
 // create() takes the file-fed microphone when the audio session names one, else the
-// default input device when there is one and the system clock is installed.
+// default input device when there is one (AudioDevices; the system clock only).
 //
 // Thread: main thread; samples reach the sink on the main thread.
 // Failure: create() returns nothing when no microphone exists; start() returns false with

@@ -1,12 +1,11 @@
 #include "AudioOutput.h"
 
 #include "AudioCapture.h"
+#include "AudioDevices.h"
 #include "DeviceAudioOutput.h"
-#include "platform/foundation/Clock.h"
 #include "NullAudioOutput.h"
 
 #include <QAudioDevice>
-#include <QMediaDevices>
 
 AudioOutput::AudioOutput(std::shared_ptr<AudioRenderer> renderer, QObject *parent)
     : QObject(parent), m_renderer(std::move(renderer))
@@ -17,8 +16,9 @@ AudioOutput::~AudioOutput() = default;
 
 std::unique_ptr<AudioOutput> AudioOutput::create(std::shared_ptr<AudioRenderer> renderer)
 {
-    if (Clock::instance().isRealTime() && !AudioCapture::instance().isEnabled()) {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!AudioCapture::instance().isEnabled()) {
+        // Asked for every item, so a sound server or device that appears later is used.
+        const QAudioDevice device = AudioDevices::defaultOutput();
         if (!device.isNull())
             return std::make_unique<DeviceAudioOutput>(std::move(renderer), device);
     }

@@ -1,10 +1,8 @@
 #include "AudioSession.h"
 
-#include "platform/foundation/Clock.h"
+#include "AudioDevices.h"
 
 #include <QFile>
-#include <QAudioDevice>
-#include <QMediaDevices>
 
 AudioSession &AudioSession::sharedInstance()
 {
@@ -41,7 +39,7 @@ AudioSession::RecordPermission AudioSession::recordPermission() const
 {
     if (!m_microphoneFile.isEmpty())
         return RecordPermission::Granted;
-    if (Clock::instance().isRealTime() && !QMediaDevices::defaultAudioInput().isNull())
+    if (AudioDevices::input() == AudioDevices::Availability::Available)
         return RecordPermission::Granted;
     return RecordPermission::Denied;
 }

@@ -8,9 +8,10 @@
 // On this platform the category and activation only record what was asked (tests read them
 // back); they never fail. Recording is permitted when a microphone exists: the file-fed
 // microphone (setMicrophoneFile, or the environment variable PHRASEBOOK_MICROPHONE naming a
-// sound file), or else an audio input device on the system clock. Without either the
-// permission is Denied, which is what a desktop with no input device, or a headless server,
-// reports.
+// sound file), or else an audio input device (AudioDevices). Without either the permission
+// is Denied: on this platform that means no microphone was found (no input device, or no
+// sound server). It is asked afresh each time, so a microphone or a sound server that
+// appears later is used from then on.
 //
 // Thread: main thread. Failure: none; a file-fed microphone that cannot be decoded is
 // reported when a recording starts (AudioRecorder::record).

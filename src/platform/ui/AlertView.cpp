@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "DeviceProfile.h"
 #include "Fonts.h"
+#include "KeyCommands.h"
 #include "Label.h"
 #include "View.h"
 #include "ViewSupport.h"
@@ -88,6 +89,11 @@ bool AlertView::show(QWidget *window)
     QWidget::show();
     raise();
     shown() << this;
+    // Escape is the cancel button; no key reaches the window below the alert.
+    KeyCommands::add(this, QKeyCombination(Qt::Key_Escape), [this] {
+        if (escapeButtonIndex() >= 0)
+            clickButton(escapeButtonIndex());
+    }, KeyCommands::Scope::Modal);
     return true;
 }
 

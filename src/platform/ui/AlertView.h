@@ -16,6 +16,8 @@ class View;
 // its buttons. A tap on a button emits clicked(index) and closes the alert; a tap on the
 // mask of an action sheet counts as its cancel button. Button indices follow the order of
 // addButton(); alert() puts the cancel button first (index 0), as the toolkit's alert view.
+// Escape counts as the cancel button (or the button setEscapeButtonIndex names: an alert whose
+// way out is not a cancel button); while shown, the alert takes every key (KeyCommands).
 //
 // Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed.
 // Thread: main thread. Failure: show() returns false when there is no window to show in
@@ -34,6 +36,9 @@ public:
     int addButton(const QString &title);
     void setCancelButtonIndex(int index) { m_cancelIndex = index; }
     int cancelButtonIndex() const { return m_cancelIndex; }
+    // The button Escape presses (-1, the default: the cancel button).
+    void setEscapeButtonIndex(int index) { m_escapeIndex = index; }
+    int escapeButtonIndex() const { return m_escapeIndex >= 0 ? m_escapeIndex : m_cancelIndex; }
     int numberOfButtons() const { return int(m_titles.size()); }
     QString buttonTitle(int index) const { return m_titles.value(index); }
     QString title() const { return m_title; }
@@ -66,6 +71,7 @@ private:
     Style m_style;
     QStringList m_titles;
     int m_cancelIndex = -1;
+    int m_escapeIndex = -1;
     int m_tag = 0;
     bool m_closed = false;
     View *m_panel = nullptr;

@@ -78,9 +78,12 @@ QHash<QString, QImage> &cache()
     return images;
 }
 
+// Twice the screen's ratio, so pictures stay sharp when the desktop window zooms the
+// interface (they are drawn at their point size either way).
 qreal pixelRatio()
 {
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? qApp->devicePixelRatio() : 1.0;
+    const qreal screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? qApp->devicePixelRatio() : 1.0;
+    return 2.0 * screen;
 }
 
 // Point size of each look's picture and of its glyph.

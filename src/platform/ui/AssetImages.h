@@ -8,8 +8,8 @@
 // "zq_play", ...). Each name maps, through one table, to a Material Design Icons glyph and
 // a look: a white bar or player glyph, a round badge for the large study buttons, their
 // greyed variants (names ending in "2": the disabled look), a frosted texture, or the
-// application icon ("IconShare"). Pictures are drawn at the screen's pixel ratio on first use
-// and cached.
+// application icon ("IconShare"). Pictures are drawn at twice the screen's pixel ratio on
+// first use (sharp when the desktop window zooms) and cached.
 //
 // Thread: main thread (fonts). Failure: an unknown name gives a null image and one warning
 // on stderr.

@@ -3,6 +3,8 @@
 #include "Fonts.h"
 #include "Label.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,11 +13,55 @@
 namespace {
 // How far outside its bounds a touch still counts as inside the button.
 constexpr qreal kTouchSlop = 70;
+
+// What a screen reader sees of a button: a push button named by its accessibility label
+// (else its title), disabled when it is, whose press action is a tap.
+class AccessibleButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleButton(Button *button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) {
+            const auto *button = static_cast<const Button *>(widget());
+            return button->accessibleName().isEmpty() ? button->currentTitle() : button->accessibleName();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        auto *button = static_cast<Button *>(widget());
+        if (action != pressAction() || !button->isEnabled())
+            return;
+        Q_EMIT button->touchDown(button);
+        Q_EMIT button->touchUpInside(button);
+    }
+};
+
+QAccessibleInterface *accessibleButton(const QString &, QObject *object)
+{
+    if (auto *button = qobject_cast<Button *>(object))
+        return new AccessibleButton(button);
+    return nullptr;
+}
 }
 
 Button::Button(QWidget *parent) : View(parent), m_titleFont(Fonts::systemFont(15))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleButton);
+        return true;
+    }();
+    (void)factoryInstalled;
     m_titleColors.insert(int(State::Normal), QColor(0, 122, 255));
+}
+
+void Button::setAccessibilityLabel(const QString &label)
+{
+    setAccessibleName(label);
+    setToolTip(label);
 }
 
 Button::Button(const QRectF &frame, QWidget *parent) : Button(parent) { setFrame(frame); }

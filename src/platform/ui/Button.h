@@ -20,6 +20,10 @@
 // darker, and with showsTouchWhenHighlighted a soft white glow marks the touch. A disabled
 // button draws its image faded and takes no touches.
 //
+// An icon-only button carries an accessibility label: the name a screen reader announces
+// (the accessibility tree shows every Button as a push button whose press is a tap) and the
+// tooltip a mouse user sees.
+//
 // Thread: main thread. Failure: none.
 class Button : public View
 {
@@ -50,6 +54,10 @@ public:
     void setContentHorizontalAlignment(Qt::Alignment alignment);
     void setShowsTouchWhenHighlighted(bool shows);
     bool showsTouchWhenHighlighted() const { return m_showsTouch; }
+
+    // The screen reader's name and the tooltip (localised by the caller).
+    void setAccessibilityLabel(const QString &label);
+    QString accessibilityLabel() const { return accessibleName(); }
 
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }

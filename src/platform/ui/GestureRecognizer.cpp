@@ -7,6 +7,9 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -55,7 +58,7 @@ protected:
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
             if (auto *widget = qobject_cast<QWidget *>(watched))
-                handleMouse(widget, static_cast<QMouseEvent *>(event));
+                handleMouse(embeddedTarget(widget, static_cast<QMouseEvent *>(event)), static_cast<QMouseEvent *>(event));
             return false;
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
@@ -88,6 +91,26 @@ private:
             return true;
         m_lastKey = key;
         return false;
+    }
+
+    // A graphics view showing an embedded window (the desktop window) gets the mouse first,
+    // and hands on only what the embedded widgets accept: the sequence belongs to the
+    // embedded widget under the pointer.
+    static QWidget *embeddedTarget(QWidget *widget, const QMouseEvent *event)
+    {
+        auto *view = qobject_cast<QGraphicsView *>(widget->parentWidget());
+        if (!view || view->viewport() != widget)
+            return widget;
+        const QPoint point = event->position().toPoint();
+        for (QGraphicsItem *item : view->items(point)) {
+            auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item);
+            if (!proxy || !proxy->widget())
+                continue;
+            QWidget *embedded = proxy->widget();
+            QWidget *child = embedded->childAt(proxy->mapFromScene(view->mapToScene(point)).toPoint());
+            return child ? child : embedded;
+        }
+        return widget;
     }
 
     static bool isControl(const QWidget *widget)

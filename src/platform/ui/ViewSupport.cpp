@@ -1,5 +1,7 @@
 #include "ViewSupport.h"
 
+#include "UnclippedView.h"
+
 #include <QGraphicsDropShadowEffect>
 #include <QGraphicsOpacityEffect>
 #include <QVariant>
@@ -28,11 +30,17 @@ QRect roundedRect(const QRectF &frame)
 void setFrame(QWidget *view, const QRectF &frame)
 {
     view->setProperty(kFrameProperty, frame);
+    if (UnclippedView *link = UnclippedView::of(view)) {
+        link->setFrame(frame);
+        return;
+    }
     view->setGeometry(roundedRect(frame));
 }
 
 QRectF frame(const QWidget *view)
 {
+    if (const UnclippedView *link = UnclippedView::of(view))
+        return link->frame();
     const QVariant stored = view->property(kFrameProperty);
     if (stored.isValid()) {
         const QRectF exact = stored.toRectF();
@@ -137,15 +145,32 @@ bool isUserInteractionEnabled(const QWidget *view)
     return !view->testAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QWidget *superview(const QWidget *view)
+{
+    if (const UnclippedView *link = UnclippedView::of(view))
+        return link->superview();
+    return view ? view->parentWidget() : nullptr;
+}
+
+void setShowsOutsideSuperview(QWidget *view)
+{
+    UnclippedView::attach(view);
+}
+
 QPointF convertToWindow(const QWidget *view, const QPointF &point)
 {
     QPointF result = point;
     const QWidget *widget = view;
     while (widget && !widget->isWindow()) {
         result += frame(widget).topLeft();
-        widget = widget->parentWidget();
+        widget = superview(widget);
     }
     return result;
+}
+
+QPointF convertPoint(const QPointF &point, const QWidget *from, const QWidget *to)
+{
+    return convertToWindow(from, point) - convertToWindow(to, QPointF(0, 0));
 }
 
 QPointF centerInWindow(const QWidget *view)

@@ -37,9 +37,19 @@ qreal alpha(const QWidget *view);
 void setUserInteractionEnabled(QWidget *view, bool enabled);
 bool isUserInteractionEnabled(const QWidget *view);
 
+// The view's superview: its parent widget, or for a view shown outside its superview's
+// bounds the view it belongs to (see setShowsOutsideSuperview).
+QWidget *superview(const QWidget *view);
+// Lets the view show in full beyond its superview's bounds, as the phone toolkit draws
+// views that a clipping ancestor does not cut off (UnclippedView). Its frame stays in the
+// superview's coordinates.
+void setShowsOutsideSuperview(QWidget *view);
+
 // A point of `view` in the coordinates of its top-level window.
 QPointF convertToWindow(const QWidget *view, const QPointF &point);
 QPointF centerInWindow(const QWidget *view);
+// A point of `from` in the coordinates of `to` (both in the same window).
+QPointF convertPoint(const QPointF &point, const QWidget *from, const QWidget *to);
 
 // Rounded geometry of an exact frame.
 QRect roundedRect(const QRectF &frame);

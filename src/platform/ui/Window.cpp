@@ -1,15 +1,24 @@
 #include "Window.h"
 
 #include "DeviceProfile.h"
+#include "KeyCommands.h"
 #include "View.h"
 #include "ViewController.h"
 #include "ViewSupport.h"
+
+#include <QKeyEvent>
 
 namespace {
 QPointer<Window> &keySlot()
 {
     static QPointer<Window> window;
     return window;
+}
+
+Window::Presenter &presenter()
+{
+    static Window::Presenter function;
+    return function;
 }
 }
 
@@ -47,7 +56,10 @@ void Window::makeKeyAndVisible()
     keySlot() = this;
     if (m_root)
         m_root->viewWillAppear(false);
-    show();
+    if (presenter())
+        presenter()(this);
+    else
+        show();
     if (m_root)
         m_root->viewDidAppear(false);
 }
@@ -55,3 +67,13 @@ void Window::makeKeyAndVisible()
 Window *Window::keyWindow() { return keySlot(); }
 
 QMarginsF Window::safeAreaInsets() const { return Screen::device().safeAreaInsets; }
+
+void Window::setPresenter(Presenter function) { presenter() = std::move(function); }
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    if (KeyCommands::dispatch(this, event->keyCombination()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -88,6 +88,10 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     m_standardSpectrumPanel->resizeView();
     m_estimatedSpectrumPanel->setSpectrum(estimatedAudioFilePath, m_comparisonResult.estimated.powerSpectrumInfo);
     m_estimatedSpectrumPanel->resizeView();
+    // A recording without a voice says so rather than showing an empty voiceprint.
+    const QVariant noVoice = m_comparisonResult.advice.value(QStringLiteral("no_voice"));
+    if (noVoice.isValid())
+        m_estimatedSpectrumPanel->showMessage(noVoice.toString());
 }
 
 // A panel shown again starts from a fresh body.

@@ -40,9 +40,10 @@ class ZQSpectrumPanel;
 // opener abandons any work still running for it.
 //
 // Thread: main thread; show() blocks for what is left of the comparison.
-// Failure: nothing is shown to the learner. A missing, empty or unrecognisable recording
-// gives score 0 and an empty voiceprint; a failed generation leaves the previous paths
-// (none on a new panel), and the recognitions then find no words (score 0).
+// Failure: a recording in which no voice was recognised (advice "no_voice": also a missing,
+// empty or unrecognisable one) gives score 0 and shows that advice in one line where its
+// voiceprint would be; nothing else is shown to the learner. A failed generation leaves the
+// previous paths (none on a new panel), and the recognitions then find no words (score 0).
 class SpectrumCompView : public ZQPopView, public ZQPlayerBoxOutDelegate
 {
     Q_OBJECT

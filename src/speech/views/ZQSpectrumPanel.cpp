@@ -3,6 +3,8 @@
 #include "platform/ui/AssetImages.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/DeviceProfile.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/PlatformColors.h"
 #include "platform/media/MediaTimer.h"
 #include "platform/ui/ScrollView.h"
@@ -96,6 +98,22 @@ void ZQSpectrumPanel::initPlay()
 }
 
 bool ZQSpectrumPanel::isFinishResetPending() const { return m_finishTimer->isActive(); }
+
+void ZQSpectrumPanel::showMessage(const QString &text)
+{
+    if (!m_messageLabel) {
+        m_messageLabel = new Label(m_asContainer->frame().adjusted(4, 0, -4, 0), this);
+        m_messageLabel->setTextAlignment(Qt::AlignHCenter);
+        m_messageLabel->setNumberOfLines(0);
+        m_messageLabel->setAdjustsFontSizeToFitWidth(true);
+        m_messageLabel->setFont(Fonts::systemFont(16));
+        m_messageLabel->setTextColor(PlatformColors::darkGray());
+    }
+    m_asView->hide();
+    m_messageLabel->setText(text);
+    m_messageLabel->show();
+    m_messageLabel->raise();
+}
 
 void ZQSpectrumPanel::play(AudioPlayer *player)
 {

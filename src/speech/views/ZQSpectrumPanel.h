@@ -8,6 +8,7 @@
 
 #include <QString>
 
+class Label;
 class MediaTimer;
 class ScrollView;
 class ZQAudioSpectrumView;
@@ -61,6 +62,9 @@ public:
     void initPlay();
     // True while the reset one second after the end of the file is pending.
     bool isFinishResetPending() const;
+    // One line in the scroller instead of the voiceprint (a recording that held no voice).
+    void showMessage(const QString &text);
+    Label *messageLabel() const { return m_messageLabel; }
 
     // ZQPlayerBoxDelegate
     void play(AudioPlayer *player) override;
@@ -78,4 +82,5 @@ private:
     WeakDelegate<ZQPlayerBoxOutDelegate> m_outDelegate;
     QWidget *m_textureView = nullptr;
     MediaTimer *m_finishTimer = nullptr;
+    Label *m_messageLabel = nullptr;
 };

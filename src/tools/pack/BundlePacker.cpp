@@ -153,7 +153,7 @@ QString drawPictures(const QString &folder, const QList<CatalogueSource::Categor
         if (voices.stopped())
             return {};
         const QString base = categoryFolder(folder, category);
-        const QByteArray cover = renderer.renderCover(category.name, category.icon, category.color);
+        const QByteArray cover = renderer.renderCover(category.icon, category.color);
         if (cover.isEmpty())
             return QStringLiteral("cannot encode JPEG images (Qt image format plugin missing?)");
         QString failure = writeFile(base + QStringLiteral("/cover.jpg"), cover);

@@ -101,7 +101,7 @@ std::optional<char32_t> CardRenderer::iconCodepoint(const QString &name) const
     return *it;
 }
 
-QByteArray CardRenderer::renderCover(const QString &title, const QString &icon, const QColor &color) const
+QByteArray CardRenderer::renderCover(const QString &icon, const QColor &color) const
 {
     QImage image(coverSize, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -113,18 +113,15 @@ QByteArray CardRenderer::renderCover(const QString &title, const QString &icon, 
     gradient.setColorAt(1.0, color.darker(135));
     painter.fillRect(image.rect(), gradient);
 
-    painter.setPen(Qt::white);
-    const std::optional<char32_t> glyph = iconCodepoint(icon);
-    const QRect glyphRect(0, 24, coverSize.width(), 170);
+    // The icon alone: the tile shows the category's name below the cover, translated.
+    const std::optional<char32_t> glyph = iconCodepoint(icon.isEmpty() ? QStringLiteral("translate") : icon);
     if (glyph) {
         QFont iconFont(m_iconFamily);
-        iconFont.setPixelSize(150);
+        iconFont.setPixelSize(200);
         painter.setFont(iconFont);
-        painter.drawText(glyphRect, Qt::AlignCenter, QString::fromUcs4(&*glyph, 1));
+        painter.setPen(Qt::white);
+        painter.drawText(image.rect(), Qt::AlignCenter, QString::fromUcs4(&*glyph, 1));
     }
-    const QRect titleRect(20, glyph ? 200 : 20, coverSize.width() - 40, glyph ? 80 : coverSize.height() - 40);
-    painter.setFont(fittedFont(m_textFamily, title, titleRect, 40));
-    painter.drawText(titleRect, Qt::AlignCenter | Qt::TextWordWrap, title);
     painter.end();
     return encodeJpeg(image);
 }

@@ -9,8 +9,9 @@
 #include <optional>
 
 // Draws the pictures of the bundle as JPEG files: a category's cover (the category colour as
-// a gradient, its Material Design Icons glyph large in white, the English title) and a
-// phrase's card (the phrase text on the category colour).
+// a gradient and its Material Design Icons glyph large in white, without text: the tile
+// shows the translated name under it; a category without an icon gets the "translate"
+// glyph) and a phrase's card (the phrase text on the category colour).
 //
 // Glyphs are found by name through the code point map that ships with Debian's
 // fonts-material-design-icons-iconfont (its SCSS variables file).
@@ -30,7 +31,7 @@ public:
     // The glyph of an icon name, absent when the font has no such icon.
     std::optional<char32_t> iconCodepoint(const QString &name) const;
 
-    QByteArray renderCover(const QString &title, const QString &icon, const QColor &color) const;
+    QByteArray renderCover(const QString &icon, const QColor &color) const;
     QByteArray renderPhraseCard(const QString &text, const QColor &color) const;
 
 private:

@@ -144,10 +144,15 @@ TEST_F(SpectrumCompViewTest, LayoutOnSmallPhoneAndTabletWithAMissingRecordingSco
         EXPECT_NEAR(view->bodyView()->frame().height(), 2 * w10 + 36 + 2 * panelHeight, 1e-6);
         EXPECT_TRUE(view->maskV() != nullptr);
 
-        // No recording: score 0, an empty voiceprint, the player set up all the same.
+        // No recording: score 0, one line saying no voice was heard instead of an empty
+        // voiceprint, the player set up all the same.
         EXPECT_EQ(view->score(), 0);
         EXPECT_EQ(score->text(), QStringLiteral("Score: 0/10"));
         EXPECT_TRUE(lower->asView()->rgbaData().isNull());
+        ASSERT_NE(lower->messageLabel(), nullptr);
+        EXPECT_EQ(lower->messageLabel()->text(), QStringLiteral("No voice detected"));
+        EXPECT_TRUE(lower->asView()->isHidden());
+        EXPECT_EQ(upper->messageLabel(), nullptr);
         EXPECT_EQ(lower->playerBoxView()->audioFileList().size(), 1);
         view->closeAction(nullptr);
     }
@@ -185,6 +190,7 @@ TEST_F(SpectrumCompViewTest, OneOpeningGeneratesOnceAndScoresLikeTheRecogniser)
     EXPECT_GT(mine->rgbaData().width(), 100);
     EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
     EXPECT_EQ(view->standardSpectrumPanel()->asView()->audioFilePath(), voice);
+    EXPECT_EQ(view->estimatedSpectrumPanel()->messageLabel(), nullptr) << "a voice was heard";
 
     // A new panel for the same phrase finds the model files as they were written.
     SpectrumCompView *again = open(voice, recording, 300);
