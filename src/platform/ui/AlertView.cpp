@@ -4,6 +4,7 @@
 #include "DeviceProfile.h"
 #include "Fonts.h"
 #include "Label.h"
+#include "SystemColors.h"
 #include "View.h"
 #include "ViewSupport.h"
 #include "Window.h"
@@ -20,8 +21,6 @@ QList<QPointer<AlertView>> &shown()
 }
 
 const QColor kPanelColour(248, 248, 248);
-const QColor kButtonTitleColour(0, 122, 255);
-const QColor kSeparatorColour(200, 200, 204);
 constexpr qreal kAlertWidth = 270;
 constexpr qreal kAlertButtonHeight = 44;
 constexpr qreal kSheetButtonHeight = 57;
@@ -34,7 +33,7 @@ public:
     using QWidget::QWidget;
 
 protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), kSeparatorColour); }
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), SystemColors::separator()); }
 };
 
 qreal textHeight(const QString &text, const QFont &font, qreal width)
@@ -141,7 +140,7 @@ void AlertView::layOut()
     auto makeButton = [&](int index, QWidget *parent, const QRectF &frame) {
         auto *button = new Button(frame, parent);
         button->setTitle(m_titles.at(index));
-        button->setTitleColor(kButtonTitleColour);
+        button->setTitleColor(SystemColors::tint());
         button->setTitleAdjustsFontSizeToFitWidth(true);
         button->setTitleFont(index == m_cancelIndex ? Fonts::boldSystemFont(sheet ? 20 : 17)
                                                     : Fonts::systemFont(sheet ? 20 : 17));

@@ -1,6 +1,7 @@
 #include "Button.h"
 
 #include "Fonts.h"
+#include "SystemColors.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -14,7 +15,7 @@ constexpr qreal kTouchSlop = 70;
 
 Button::Button(QWidget *parent) : View(parent), m_titleFont(Fonts::systemFont(15))
 {
-    m_titleColors.insert(int(State::Normal), QColor(0, 122, 255));
+    m_titleColors.insert(int(State::Normal), SystemColors::tint());
 }
 
 Button::Button(const QRectF &frame, QWidget *parent) : Button(parent) { setFrame(frame); }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+
+// The named colours of the phone platform that the screens use.
+//
+// Thread: any. Failure: none.
+namespace SystemColors {
+inline QColor orange() { return QColor(255, 128, 0); }
+inline QColor darkGray() { return QColor(85, 85, 85); }
+inline QColor lightGray() { return QColor(170, 170, 170); }
+// The tint of buttons, alert buttons, links and the filled part of a slider.
+inline QColor tint() { return QColor(0, 122, 255); }
+// Separators and the empty part of a slider's track.
+inline QColor separator() { return QColor(200, 200, 204); }
+}
