@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>انتهى</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>استمع واختر</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>استمع واكتب</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>رتّب الكلمات</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>اقرأ العبارة</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>اللغة الأجنبية -&gt; اللغة الأم</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>اللغة الأم -&gt; اللغة الأجنبية</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>اختبار الوحدة</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>اختبارات</translation>
     </message>
 </context>
 <context>

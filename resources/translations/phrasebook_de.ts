@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Absenden</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Hören und auswählen</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Hören und schreiben</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Wörter ordnen</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Satz vorlesen</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Fremdsprache -&gt; Muttersprache</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Muttersprache -&gt; Fremdsprache</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Themen-Quiz</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Listen And Select</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Listen And Write</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Reorder Words</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Read Phrase</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Foreign Language -&gt; Mother Language</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Mother Language -&gt; Foreign Language</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Unit Quiz</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quizzes</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Escuchar y elegir</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Escuchar y escribir</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Ordenar las palabras</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Leer la frase</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Idioma extranjero -&gt; Lengua materna</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Lengua materna -&gt; Idioma extranjero</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Cuestionario del tema</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Cuestionarios</translation>
     </message>
 </context>
 <context>

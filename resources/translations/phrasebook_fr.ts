@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Écouter et choisir</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Écouter et écrire</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Remettre les mots en ordre</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Lire la phrase</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Langue étrangère -&gt; Langue maternelle</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Langue maternelle -&gt; Langue étrangère</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Quiz du thème</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>प्रगति</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>स्कोर</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>समाप्त</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>सबमिट करें</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>सुनें और चुनें</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>सुनें और लिखें</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>शब्दों को क्रम में लगाएँ</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>वाक्यांश पढ़ें</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>विदेशी भाषा -&gt; मातृभाषा</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>मातृभाषा -&gt; विदेशी भाषा</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>इकाई प्रश्नोत्तरी</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>प्रश्नोत्तरी</translation>
     </message>
 </context>
 <context>

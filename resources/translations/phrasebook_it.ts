@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Finito</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Ascolta e scegli</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Ascolta e scrivi</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Riordina le parole</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Leggi la frase</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Lingua straniera -&gt; Lingua madre</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Lingua madre -&gt; Lingua straniera</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Quiz del tema</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Quiz</translation>
     </message>
 </context>
 <context>

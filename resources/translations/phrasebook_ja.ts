@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>進捗</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>送信</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>聞いて選ぶ</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>聞いて書く</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>単語の並べ替え</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>フレーズを読む</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>外国語 -&gt; 母語</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>母語 -&gt; 外国語</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>単元クイズ</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>クイズ</translation>
     </message>
 </context>
 <context>

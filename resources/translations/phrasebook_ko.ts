@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>진행</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>점수</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>제출</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>듣고 고르기</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>듣고 쓰기</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>단어 순서 맞추기</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>문장 읽기</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>외국어 -&gt; 모국어</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>모국어 -&gt; 외국어</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>단원 퀴즈</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>퀴즈</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Kemajuan</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skor</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Tamat</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Hantar</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Dengar dan pilih</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Dengar dan tulis</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Susun semula perkataan</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Baca frasa</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Bahasa asing -&gt; Bahasa ibunda</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Bahasa ibunda -&gt; Bahasa asing</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Kuiz unit</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Kuiz</translation>
     </message>
 </context>
 <context>

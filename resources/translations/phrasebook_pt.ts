@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Ouvir e escolher</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Ouvir e escrever</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Ordenar as palavras</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Ler a frase</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Língua estrangeira -&gt; Língua materna</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Língua materna -&gt; Língua estrangeira</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Teste do tema</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Testes</translation>
     </message>
 </context>
 <context>

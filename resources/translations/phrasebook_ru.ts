@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Оценка</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Слушать и выбрать</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Слушать и написать</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Расставить слова</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Прочитать фразу</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Иностранный язык -&gt; Родной язык</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Родной язык -&gt; Иностранный язык</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Тест по теме</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Тесты</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>ความคืบหน้า</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>คะแนน</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>จบแล้ว</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>ส่ง</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>ฟังแล้วเลือก</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>ฟังแล้วเขียน</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>เรียงคำ</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>อ่านวลี</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>ภาษาต่างประเทศ -&gt; ภาษาแม่</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>ภาษาแม่ -&gt; ภาษาต่างประเทศ</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>แบบทดสอบประจำหมวด</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>แบบทดสอบ</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>Tiến độ</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Điểm</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Kết thúc</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Gửi</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>Nghe và chọn</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>Nghe và viết</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>Sắp xếp từ</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>Đọc cụm từ</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>Ngoại ngữ -&gt; Tiếng mẹ đẻ</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>Tiếng mẹ đẻ -&gt; Ngoại ngữ</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>Bài kiểm tra chủ đề</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>Câu đố</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>已结束</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>听音选择</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>听写</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>单词排序</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>朗读短语</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>外语 -&gt; 母语</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>母语 -&gt; 外语</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>单元测验</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>测验</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,25 @@
     </message>
 </context>
 <context>
+    <name>BaseQuizViewController</name>
+    <message>
+        <source>Progress</source>
+        <translation>進度</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>已結束</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>提交</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -43,6 +62,41 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>QuizOutlineVC</name>
+    <message>
+        <source>Listen And Select</source>
+        <translation>聽音選擇</translation>
+    </message>
+    <message>
+        <source>Listen And Write</source>
+        <translation>聽寫</translation>
+    </message>
+    <message>
+        <source>Reorder Words</source>
+        <translation>單字排序</translation>
+    </message>
+    <message>
+        <source>Read Phrase</source>
+        <translation>朗讀短語</translation>
+    </message>
+    <message>
+        <source>Foreign Language -&gt; Mother Language</source>
+        <translation>外語 -&gt; 母語</translation>
+    </message>
+    <message>
+        <source>Mother Language -&gt; Foreign Language</source>
+        <translation>母語 -&gt; 外語</translation>
+    </message>
+    <message>
+        <source>Unit Quiz</source>
+        <translation>單元測驗</translation>
+    </message>
+    <message>
+        <source>Quizzes</source>
+        <translation>測驗</translation>
     </message>
 </context>
 <context>

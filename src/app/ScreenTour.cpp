@@ -35,8 +35,7 @@ NavigationController *navigationOf(Window *window)
 template<class Screen>
 Screen *topScreen(Window *window)
 {
-    NavigationController *navigation = navigationOf(window);
-    return navigation ? qobject_cast<Screen *>(navigation->topViewController()) : nullptr;
+    return qobject_cast<Screen *>(ScreenTour::topViewController(window));
 }
 
 QList<ScreenTour::Step> defaultSteps()
@@ -158,6 +157,20 @@ QList<ScreenTour::Step> defaultSteps()
                   }});
     return steps;
 }
+}
+
+ViewController *ScreenTour::topViewController(Window *window)
+{
+    NavigationController *navigation = navigationOf(window);
+    return navigation ? navigation->topViewController() : nullptr;
+}
+
+void ScreenTour::popToRoot(Window *window)
+{
+    if (NavigationController *navigation = navigationOf(window)) {
+        while (navigation->popViewControllerAnimated(false)) {
+        }
+    }
 }
 
 QList<ScreenTour::Step> &ScreenTour::steps()

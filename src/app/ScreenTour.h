@@ -6,6 +6,7 @@
 #include <functional>
 
 class QTimer;
+class ViewController;
 class Window;
 
 // The --tour walk: from the main screen it visits every screen that exists, saving the
@@ -41,6 +42,10 @@ public:
 
     // The walk of the screens built so far; later screens append to it.
     static QList<Step> &steps();
+    // The screen on top of the window's navigation stack (null when there is none).
+    static ViewController *topViewController(Window *window);
+    // Pops every screen above the root at once, without the zoom.
+    static void popToRoot(Window *window);
 
     void start();
 

@@ -1,5 +1,6 @@
 #include "WordWriteView.h"
 
+#include "content/AnswerText.h"
 #include "content/AppCommon.h"
 #include "widgets/BlockGestures.h"
 #include "platform/ui/Button.h"
@@ -9,8 +10,6 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 
-#include <QEvent>
-#include <QLineEdit>
 
 namespace {
 constexpr qreal kFieldHeight = 45;
@@ -39,14 +38,15 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     // 2. The answer field, on the panel above the body.
     const qreal fieldWidth = 0.9 * width;
     const qreal x = (width - fieldWidth) / 2;
-    m_textField = new QLineEdit(this);
-    m_textField->setGeometry(QRectF(x, headH() + 40, fieldWidth, kFieldHeight).toRect());
-    m_textField->setFrame(false);
+    m_textField = new TextField(QRectF(x, headH() + 40, fieldWidth, kFieldHeight), this);
     m_textField->setAlignment(Qt::AlignCenter);
     m_textField->setFont(Fonts::systemFont(22.5));
-    m_textField->installEventFilter(this);
-    setFieldBorderColor(Qt::darkGray);
-    connect(m_textField, &QLineEdit::returnPressed, this, [this]() { textFieldShouldReturn(m_textField); });
+    m_textField->setBackgroundColor(Qt::white);
+    m_textField->setTextColor(QColor(24, 24, 24));
+    m_textField->setReturnKeyType(TextField::ReturnKeyType::Done);
+    m_textField->setClearsOnBeginEditing(true);
+    m_textField->setDelegate(this);
+    setFieldBorderColor(SystemColors::darkGray());
     m_textField->show();
     BlockGestures::addTapGesture(this, 1, [this](BlockTap *) { dismissKeyboard(this); });
 
@@ -80,7 +80,7 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     m_redoBtn->setEnabled(false);
 
     // The field takes the keyboard at once.
-    m_textField->setFocus(Qt::OtherFocusReason);
+    m_textField->becomeFirstResponder();
 }
 
 void WordWriteView::submitAction(QObject *)
@@ -89,9 +89,8 @@ void WordWriteView::submitAction(QObject *)
         return;
     m_wordLbl->show();
     m_textField->setEnabled(false);
-    // QString compares a null and an empty text as equal: a missing text on both sides
-    // counts as a match.
-    if (m_textField->text().toLower() == m_wordLbl->text().toLower()) {
+    // A missing text on both sides counts as a match.
+    if (AnswerText::matches(m_textField->text(), m_wordLbl->text())) {
         setFieldBorderColor(kRight);
         AppCommon::increaseUserInfoCount(QStringLiteral("kWriteCount"));
     } else {
@@ -100,7 +99,7 @@ void WordWriteView::submitAction(QObject *)
     m_redoBtn->setEnabled(true);
 }
 
-bool WordWriteView::textFieldShouldReturn(QLineEdit *)
+bool WordWriteView::textFieldShouldReturn(TextField *)
 {
     submitAction(m_textField);
     return true;
@@ -112,8 +111,8 @@ void WordWriteView::redoAction(QObject *)
         return;
     m_wordLbl->hide();
     m_textField->setEnabled(true);
-    m_textField->setFocus(Qt::OtherFocusReason);
-    setFieldBorderColor(Qt::darkGray);
+    m_textField->becomeFirstResponder();
+    setFieldBorderColor(SystemColors::darkGray());
     m_textField->clear();
     m_redoBtn->setEnabled(false);
 }
@@ -123,23 +122,13 @@ void WordWriteView::dismissKeyboard(QObject *)
     KeyboardSupport::dismissKeyboard(this);
 }
 
-bool WordWriteView::textFieldShouldBeginEditing(QLineEdit *)
+bool WordWriteView::textFieldShouldBeginEditing(TextField *)
 {
     return true;
-}
-
-bool WordWriteView::eventFilter(QObject *watched, QEvent *event)
-{
-    // The field clears when editing begins, as the phone's text field with
-    // clearsOnBeginEditing does.
-    if (watched == m_textField && event->type() == QEvent::FocusIn && textFieldShouldBeginEditing(m_textField))
-        m_textField->clear();
-    return ZQPopView::eventFilter(watched, event);
 }
 
 void WordWriteView::setFieldBorderColor(const QColor &color)
 {
     m_fieldBorderColor = color;
-    m_textField->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid %1; background: white; color: rgb(24, 24, 24); }")
-                                   .arg(color.name()));
+    m_textField->setBorder(2, color);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "content/PhraseInfo.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TextField.h"
 #include "widgets/ZQPopView.h"
 
 #include <QColor>
@@ -9,7 +11,6 @@
 
 class Button;
 class Label;
-class QLineEdit;
 class ScrollView;
 
 // The writing pop-up of the phrase card: the learner types the current phrase, submits,
@@ -19,14 +20,16 @@ class ScrollView;
 // showWordWrite(phrase) builds the panel in its current frame: the title bar (no title)
 // with the close button, the mask over the parent, a gradient body below the title bar, and
 // on the panel above the body the text field, the answer label (hidden until a submit) and
-// Redo | Submit sharing the bottom 45 points. Answers are compared lower-cased and exactly
-// (white space and punctuation count); every right check adds 1 to "kWriteCount", a
+// Redo | Submit sharing the bottom 45 points. Answers are compared as AnswerText::matches
+// does (lower-cased, accents however typed; white space and punctuation count); every right check adds 1 to "kWriteCount", a
 // repeated one too. The Return key submits as the Submit button does; a tap on the panel
 // ends editing. The panel closes itself (closeAction of ZQPopView).
 //
+// The panel is its text field's delegate.
+//
 // Thread: main thread. Failure: none; a panel shown without a phrase compares against an
 // empty text.
-class WordWriteView : public ZQPopView
+class WordWriteView : public ZQPopView, public TextFieldDelegate
 {
     Q_OBJECT
 public:
@@ -34,7 +37,7 @@ public:
 
     PhraseInfoPtr phraseInfo() const { return m_phraseInfo; }
     ScrollView *bodyView() const { return m_bodyView; }
-    QLineEdit *textField() const { return m_textField; }
+    TextField *textField() const { return m_textField; }
     Label *wordLbl() const { return m_wordLbl; }
     Button *redoBtn() const { return m_redoBtn; }
     Button *submitBtn() const { return m_submitBtn; }
@@ -45,23 +48,20 @@ public:
 
     void showWordWrite(const PhraseInfoPtr &phrase);
     void submitAction(QObject *sender);
-    bool textFieldShouldReturn(QLineEdit *field);
+    bool textFieldShouldReturn(TextField *field) override;
     void redoAction(QObject *sender);
     void dismissKeyboard(QObject *sender);
-    bool textFieldShouldBeginEditing(QLineEdit *field);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool textFieldShouldBeginEditing(TextField *field) override;
 
 private:
     void setFieldBorderColor(const QColor &color);
 
     PhraseInfoPtr m_phraseInfo;
     ScrollView *m_bodyView = nullptr;
-    QLineEdit *m_textField = nullptr;
+    TextField *m_textField = nullptr;
     Label *m_wordLbl = nullptr;
     Button *m_redoBtn = nullptr;
     QString m_titleText;
     Button *m_submitBtn = nullptr;
-    QColor m_fieldBorderColor = Qt::darkGray;
+    QColor m_fieldBorderColor = SystemColors::darkGray();
 };

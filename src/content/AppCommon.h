@@ -44,6 +44,8 @@ std::optional<QList<PhraseInfoPtr>> getPhraseInfoList(const QString &categoryId)
 const QList<PhraseInfoPtr> &getAllPhraseInfoList();
 QList<PhraseInfoPtr> getRandomPhraseInfos(int count);
 std::optional<QList<PhraseInfoPtr>> getRandomPhraseInfos(const CategoryInfo &category, int count);
+// `count` distinct phrases drawn from `phrases` (all of them, in random order, when it has fewer).
+QList<PhraseInfoPtr> getRandomPhraseInfos(const QList<PhraseInfoPtr> &phrases, int count);
 QStringList getRandomWords(const QStringList &words, int count);
 QString getImagePath(const PhraseInfo &phrase);
 QString getVoicePath(const PhraseInfo &phrase);

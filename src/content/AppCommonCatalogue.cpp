@@ -283,6 +283,11 @@ std::optional<QList<PhraseInfoPtr>> getRandomPhraseInfos(const CategoryInfo &cat
     return drawDistinct(*category.phraseInfoList, count);
 }
 
+QList<PhraseInfoPtr> getRandomPhraseInfos(const QList<PhraseInfoPtr> &phrases, int count)
+{
+    return drawDistinct(phrases, count);
+}
+
 QStringList getRandomWords(const QStringList &words, int count)
 {
     return drawDistinct(words, count);

@@ -1,6 +1,7 @@
 #include "KeyboardSupport.h"
 
 #include "BlockGestures.h"
+#include "platform/ui/TextField.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -50,6 +51,11 @@ void addDismissKeyboardTap(QWidget *view, bool passTapsOn)
 
 void dismissKeyboard(QWidget *view)
 {
+    // A text field that took the keyboard ends editing even while its window is inactive.
+    for (TextField *field : view->findChildren<TextField *>()) {
+        if (field->isFirstResponder())
+            field->resignFirstResponder();
+    }
     QWidget *focus = view->window() ? view->window()->focusWidget() : nullptr;
     if (focus && (focus == view || view->isAncestorOf(focus)))
         focus->clearFocus();

@@ -201,7 +201,7 @@ TEST(ScreenTourRun, SavesOnePicturePerScreenAndExitsZero)
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
     const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
     QString output;
-    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 60000), 0)
+    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);
     for (const char *name : {"main", "category", "category-playing", "category-paused"}) {
         const QImage picture(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));

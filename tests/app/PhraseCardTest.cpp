@@ -314,7 +314,7 @@ TEST(PhraseCardRun, TheTourShowsTheCardAndTheMicrophoneOptionChecksItsFile)
     EXPECT_TRUE(output.contains(QStringLiteral("--microphone"))) << qPrintable(output);
 
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
-    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 90000), 0)
+    ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);
     QImage pictures[4];
     const char *names[4] = {"card", "card-hidden", "write", "compare"};

@@ -47,7 +47,7 @@ TEST_F(WordWriteViewTest, TheCardOpensThePanelAndEachRightCheckCountsOnce)
     EXPECT_TRUE(panel->wordLbl()->isHidden());
     EXPECT_EQ(panel->wordLbl()->text(), phrase->foreignText());
     EXPECT_FALSE(panel->redoBtn()->isEnabled());
-    EXPECT_EQ(panel->fieldBorderColor(), QColor(Qt::darkGray));
+    EXPECT_EQ(panel->fieldBorderColor(), QColor(85, 85, 85));
     EXPECT_NEAR(panel->redoBtn()->frame().bottom(), panel->frame().height(), 1);
 
     // Another letter case is right: green, counted, and counted again on a second check.
@@ -68,7 +68,7 @@ TEST_F(WordWriteViewTest, TheCardOpensThePanelAndEachRightCheckCountsOnce)
     EXPECT_TRUE(panel->textField()->isEnabled());
     EXPECT_TRUE(panel->textField()->text().isEmpty());
     EXPECT_FALSE(panel->redoBtn()->isEnabled());
-    EXPECT_EQ(panel->fieldBorderColor(), QColor(Qt::darkGray));
+    EXPECT_EQ(panel->fieldBorderColor(), QColor(85, 85, 85));
 
     // A missing final character is wrong; Return checks as Submit does.
     panel->textField()->setText(phrase->foreignText().chopped(1));

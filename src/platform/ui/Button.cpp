@@ -1,6 +1,7 @@
 #include "Button.h"
 
 #include "Fonts.h"
+#include "Label.h"
 #include "SystemColors.h"
 
 #include <QFontMetricsF>
@@ -77,6 +78,18 @@ void Button::setTitleAdjustsFontSizeToFitWidth(bool adjusts)
     update();
 }
 
+void Button::setTitleNumberOfLines(int lines)
+{
+    m_titleLines = qMax(0, lines);
+    update();
+}
+
+void Button::setTitleEdgeInsets(const QMarginsF &insets)
+{
+    m_titleInsets = insets;
+    update();
+}
+
 void Button::setContentHorizontalAlignment(Qt::Alignment alignment)
 {
     m_contentAlignment = alignment & Qt::AlignHorizontal_Mask;
@@ -107,8 +120,10 @@ QFont Button::fittedTitleFont() const
     const QString text = currentTitle();
     if (!m_titleAdjusts || text.isEmpty())
         return m_titleFont;
+    if (m_titleLines != 1)
+        return Label::fitFont(text, m_titleFont, bounds().marginsRemoved(m_titleInsets).size(), m_titleLines, 0);
     QFont font = m_titleFont;
-    const qreal available = width() - 4;
+    const qreal available = width() - 4 - m_titleInsets.left() - m_titleInsets.right();
     int size = font.pixelSize() > 0 ? font.pixelSize() : 15;
     while (size > 6 && QFontMetricsF(font).horizontalAdvance(text) > available) {
         --size;
@@ -203,7 +218,12 @@ void Button::paintContent(QPainter &painter) const
     const State current = state();
     QImage picture = image(current);
     const QString text = title(current);
-    const QRectF area = bounds();
+    if (picture.isNull() && !text.isEmpty() && m_titleLines != 1) {
+        paintWrappedTitle(painter, text, titleColor(current));
+        paintTouchGlow(painter, current);
+        return;
+    }
+    const QRectF area = bounds().marginsRemoved(m_titleInsets);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -251,14 +271,29 @@ void Button::paintContent(QPainter &painter) const
         painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          metrics.elidedText(text, Qt::ElideRight, area.width()));
     }
-    if (current == State::Highlighted && m_showsTouch) {
-        const qreal radius = 20;
-        QRadialGradient glow(area.center(), radius);
-        glow.setColorAt(0.0, QColor(255, 255, 255, 200));
-        glow.setColorAt(1.0, QColor(255, 255, 255, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(glow);
-        painter.drawEllipse(area.center(), radius, radius);
-    }
+    painter.restore();
+    paintTouchGlow(painter, current);
+}
+
+void Button::paintWrappedTitle(QPainter &painter, const QString &text, const QColor &color) const
+{
+    Label::drawText(painter, text, fittedTitleFont(), color, m_contentAlignment, bounds().marginsRemoved(m_titleInsets),
+                    m_titleLines);
+}
+
+void Button::paintTouchGlow(QPainter &painter, State current) const
+{
+    if (current != State::Highlighted || !m_showsTouch)
+        return;
+    const QRectF area = bounds();
+    const qreal radius = 20;
+    QRadialGradient glow(area.center(), radius);
+    glow.setColorAt(0.0, QColor(255, 255, 255, 200));
+    glow.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(area.center(), radius, radius);
     painter.restore();
 }

@@ -12,6 +12,10 @@
 // leaving or re-entering the bounds grown by 70 points, as the toolkit counts them), touch up
 // inside or outside, and cancel.
 //
+// The title is one line (tail truncated) unless setTitleNumberOfLines allows more (0: any
+// number), in which case it wraps within the button less its title insets; with
+// titleAdjustsFontSizeToFitWidth the font shrinks until the title fits.
+//
 // While pressed the button is highlighted: without a highlighted image its image is drawn
 // darker, and with showsTouchWhenHighlighted a soft white glow marks the touch. A disabled
 // button draws its image faded and takes no touches.
@@ -37,6 +41,11 @@ public:
     void setTitleFont(const QFont &font);
     QFont titleFont() const { return m_titleFont; }
     void setTitleAdjustsFontSizeToFitWidth(bool adjusts);
+    void setTitleNumberOfLines(int lines);
+    int titleNumberOfLines() const { return m_titleLines; }
+    // Room kept free between the button's edges and its title.
+    void setTitleEdgeInsets(const QMarginsF &insets);
+    QMarginsF titleEdgeInsets() const { return m_titleInsets; }
     // Horizontal placement of the content: Qt::AlignLeft, AlignHCenter or AlignRight.
     void setContentHorizontalAlignment(Qt::Alignment alignment);
     void setShowsTouchWhenHighlighted(bool shows);
@@ -69,6 +78,8 @@ protected:
     void paintContent(QPainter &painter) const;
 
 private:
+    void paintWrappedTitle(QPainter &painter, const QString &text, const QColor &color) const;
+    void paintTouchGlow(QPainter &painter, State current) const;
     bool isTouchInside(const QPointF &point) const;
     void setHighlighted(bool highlighted);
 
@@ -77,6 +88,8 @@ private:
     QHash<int, QColor> m_titleColors;
     QFont m_titleFont;
     bool m_titleAdjusts = false;
+    int m_titleLines = 1;
+    QMarginsF m_titleInsets;
     Qt::Alignment m_contentAlignment = Qt::AlignHCenter;
     bool m_showsTouch = false;
     bool m_selected = false;

@@ -104,24 +104,49 @@ bool moreTextThanLines(const QTextLayout &layout, const QString &text)
     const QTextLine last = layout.lineAt(layout.lineCount() - 1);
     return last.textStart() + last.textLength() < text.size();
 }
+
+// Draws `text` in `rect`: one line (tail truncated) centred vertically, or up to `lines`
+// wrapped lines (0: any) from the top of `rect`, laid out in its full width.
+void drawLines(QPainter &painter, const QString &text, const QFont &font, const QColor &color,
+               Qt::Alignment alignment, const QRectF &rect, int lines)
+{
+    if (text.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(color);
+    if (lines == 1) {
+        const QFontMetricsF metrics(font);
+        const QString line = metrics.elidedText(text.simplified(), Qt::ElideRight, rect.width());
+        painter.setFont(font);
+        painter.drawText(rect, int(alignment) | Qt::AlignVCenter | Qt::TextSingleLine, line);
+    } else {
+        QTextLayout layout(withLineSeparators(text));
+        layOut(layout, font, alignment, rect.width(), lines);
+        layout.draw(&painter, rect.topLeft());
+    }
+    painter.restore();
+}
 }
 
-QSizeF Label::textSize(const QFont &font, qreal width, int lines) const
+QSizeF Label::measureText(const QString &text, const QFont &font, Qt::Alignment alignment, qreal width, int lines)
 {
-    if (m_text.isEmpty())
+    if (text.isEmpty())
         return QSizeF(0, 0);
-    QTextLayout layout(lines == 1 ? m_text.simplified() : withLineSeparators(m_text));
-    const QSizeF size = layOut(layout, font, m_alignment, width, lines);
+    QTextLayout layout(lines == 1 ? text.simplified() : withLineSeparators(text));
+    const QSizeF size = layOut(layout, font, alignment, width, lines);
     return QSizeF(qMin(width, size.width()), size.height());
 }
 
-bool Label::fits(const QFont &font, const QSizeF &available, int lines) const
+namespace {
+bool fitsIn(const QString &text, const QFont &font, const QSizeF &available, int lines)
 {
     if (lines == 1)
-        return QFontMetricsF(font).horizontalAdvance(m_text.simplified()) <= available.width() + 0.01;
+        return QFontMetricsF(font).horizontalAdvance(text.simplified()) <= available.width() + 0.01;
     const QFontMetricsF metrics(font);
     // A word of a script written with spaces must fit on one line.
-    const QStringList words = m_text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     for (const QString &word : words) {
         const QChar::Script script = word.front().script();
         const bool spaced = script == QChar::Script_Latin || script == QChar::Script_Cyrillic
@@ -129,32 +154,31 @@ bool Label::fits(const QFont &font, const QSizeF &available, int lines) const
         if (spaced && metrics.horizontalAdvance(word) > available.width() + 0.01)
             return false;
     }
-    QTextLayout layout(withLineSeparators(m_text));
-    const QSizeF size = layOut(layout, font, m_alignment, available.width(), lines);
-    if (lines > 0 && moreTextThanLines(layout, m_text))
+    QTextLayout layout(withLineSeparators(text));
+    const QSizeF size = layOut(layout, font, Qt::AlignLeft, available.width(), lines);
+    if (lines > 0 && moreTextThanLines(layout, text))
         return false;
     return size.height() <= available.height() + 0.01;
 }
+}
 
-QFont Label::fittedFont() const
+QFont Label::fitFont(const QString &text, const QFont &font, const QSizeF &available, int lines,
+                     qreal minimumScaleFactor)
 {
-    if (!m_adjustsFontSize || m_text.isEmpty())
-        return m_font;
-    const QSizeF available = bounds().size();
-    if (fits(m_font, available, m_numberOfLines))
-        return m_font;
-    const int largest = m_font.pixelSize() > 0 ? m_font.pixelSize() : int(std::lround(m_font.pointSizeF()));
-    const int smallest = qMax(1, int(std::ceil(m_minimumScaleFactor > 0 ? largest * m_minimumScaleFactor
-                                                                         : qMin<qreal>(largest, kSmallestFontSize))));
+    if (text.isEmpty() || fitsIn(text, font, available, lines))
+        return font;
+    const int largest = font.pixelSize() > 0 ? font.pixelSize() : int(std::lround(font.pointSizeF()));
+    const int smallest = qMax(1, int(std::ceil(minimumScaleFactor > 0 ? largest * minimumScaleFactor
+                                                                      : qMin<qreal>(largest, kSmallestFontSize))));
     // Binary search for the largest size that fits.
     int low = smallest;
     int high = largest - 1;
     int best = smallest;
-    QFont candidate = m_font;
+    QFont candidate = font;
     while (low <= high) {
         const int middle = (low + high) / 2;
         candidate.setPixelSize(middle);
-        if (fits(candidate, available, m_numberOfLines)) {
+        if (fitsIn(text, candidate, available, lines)) {
             best = middle;
             low = middle + 1;
         } else {
@@ -165,9 +189,16 @@ QFont Label::fittedFont() const
     return candidate;
 }
 
+QFont Label::fittedFont() const
+{
+    if (!m_adjustsFontSize)
+        return m_font;
+    return fitFont(m_text, m_font, bounds().size(), m_numberOfLines, m_minimumScaleFactor);
+}
+
 QRectF Label::textRectForBounds(const QRectF &bounds, int lines) const
 {
-    const QSizeF size = textSize(fittedFont(), bounds.width(), lines);
+    const QSizeF size = measureText(m_text, fittedFont(), m_alignment, bounds.width(), lines);
     qreal x = bounds.left();
     if (m_alignment & Qt::AlignHCenter)
         x = bounds.left() + (bounds.width() - size.width()) / 2;
@@ -193,25 +224,21 @@ void Label::drawTextInRect(QPainter &painter, const QRectF &rect)
 
 void Label::drawTextLaidOut(QPainter &painter, const QRectF &rect) const
 {
-    if (m_text.isEmpty())
-        return;
     painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(m_textColor);
     painter.setClipRect(bounds());
-    const QFont font = fittedFont();
-    if (m_numberOfLines == 1) {
-        const QFontMetricsF metrics(font);
-        const QString line = metrics.elidedText(m_text.simplified(), Qt::ElideRight, bounds().width());
-        painter.setFont(font);
-        painter.drawText(QRectF(bounds().left(), rect.top(), bounds().width(), rect.height()),
-                         int(m_alignment) | Qt::AlignVCenter | Qt::TextSingleLine, line);
-    } else {
-        // Laid out in the full width, as measured; the lines carry the alignment.
-        QTextLayout layout(withLineSeparators(m_text));
-        layOut(layout, font, m_alignment, bounds().width(), m_numberOfLines);
-        layout.draw(&painter, QPointF(bounds().left(), rect.top()));
-    }
+    drawLines(painter, m_text, fittedFont(), m_textColor, m_alignment,
+              QRectF(bounds().left(), rect.top(), bounds().width(), rect.height()), m_numberOfLines);
+    painter.restore();
+}
+
+void Label::drawText(QPainter &painter, const QString &text, const QFont &font, const QColor &color,
+                     Qt::Alignment alignment, const QRectF &area, int lines)
+{
+    const QSizeF size = measureText(text, font, alignment, area.width(), lines);
+    const qreal height = qMin(size.height(), area.height());
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    drawLines(painter, text, font, color, alignment,
+              QRectF(area.left(), area.top() + (area.height() - height) / 2, area.width(), height), lines);
     painter.restore();
 }

@@ -40,6 +40,18 @@ public:
     // placed at the top of the bounds and positioned horizontally by the alignment.
     virtual QRectF textRectForBounds(const QRectF &bounds, int lines) const;
 
+    // The fitting and drawing rules of the label, for other views that show text the same
+    // way (multi-line button titles). fitFont: `font`, or the largest smaller size down to
+    // minimumScaleFactor of it (0: 6 points) at which `text` fits `available` in at most
+    // `lines` lines (0: any). drawText: the text in `lines` lines of the width of `area`,
+    // centred vertically in it, clipped to it.
+    static QFont fitFont(const QString &text, const QFont &font, const QSizeF &available, int lines,
+                         qreal minimumScaleFactor);
+    static QSizeF measureText(const QString &text, const QFont &font, Qt::Alignment alignment, qreal width,
+                              int lines);
+    static void drawText(QPainter &painter, const QString &text, const QFont &font, const QColor &color,
+                         Qt::Alignment alignment, const QRectF &area, int lines);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     // Draws the text inside `rect`: the default centres the text rectangle vertically in it.
@@ -47,9 +59,6 @@ protected:
     void drawTextLaidOut(QPainter &painter, const QRectF &rect) const;
 
 private:
-    QSizeF textSize(const QFont &font, qreal width, int lines) const;
-    bool fits(const QFont &font, const QSizeF &available, int lines) const;
-
     QString m_text;
     QFont m_font;
     QColor m_textColor = Qt::black;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/ui/Label.h"
+#include "platform/ui/AttributedLabel.h"
 
 #include <QColor>
 
-// The score line of the comparison panel: "<Score>: N/10", centred, with the digits of N
-// in a bold system font of the label's height and in the score's colour, the rest in the
-// label's own font and colour.
+// The score line of the comparison panel: "<Score>: N/10", with the digits of N in a bold
+// system font of the label's height and in the score's colour, the rest in the label's own
+// font and colour.
 //
 // Thread: main thread. Failure: none.
-class ScoreLabel : public Label
+class ScoreLabel : public AttributedLabel
 {
     Q_OBJECT
 public:
@@ -23,10 +23,6 @@ public:
     // RGB (176, 23, 31) below 5, (199, 97, 20) from 5 to 7, (46, 139, 87) from 8 up.
     static QColor colorForScore(int score);
 
-protected:
-    void drawTextInRect(QPainter &painter, const QRectF &rect) override;
-
 private:
-    QString m_prefix;
     int m_score = 0;
 };
