@@ -3,23 +3,14 @@
 #include "AppFixture.h"
 #include "app/RatingPrompt.h"
 #include "platform/ui/Window.h"
+#include "support/UrlCatcher.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QTest>
 
 namespace {
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 class RatingPromptTest : public ::testing::Test
 {
 protected:
@@ -37,11 +28,9 @@ protected:
         prompt().setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC));
         window = std::make_unique<Window>(QRectF(0, 0, 320, 568));
         window->makeKeyAndVisible();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     }
     void TearDown() override
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         window.reset();
         AppFixture::flushDeletes();
         prompt().reset();
@@ -117,5 +106,3 @@ TEST_F(RatingPromptTest, DaysUntilPromptAndTheCancelButton)
     EXPECT_FALSE(prompt().shouldPromptForRating());
     EXPECT_TRUE(catcher.opened.isEmpty());
 }
-
-#include "RatingPromptTest.moc"

@@ -7,19 +7,11 @@
 #include "SystemColors.h"
 #include "View.h"
 #include "ViewSupport.h"
-#include "Window.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace {
-QList<QPointer<AlertView>> &shown()
-{
-    static QList<QPointer<AlertView>> list;
-    return list;
-}
-
 const QColor kPanelColour(248, 248, 248);
 constexpr qreal kAlertWidth = 270;
 constexpr qreal kAlertButtonHeight = 44;
@@ -50,9 +42,8 @@ qreal textHeight(const QString &text, const QFont &font, qreal width)
 }
 
 AlertView::AlertView(const QString &title, const QString &message, Style style)
-    : QWidget(nullptr), m_title(title), m_message(message), m_style(style)
+    : m_title(title), m_message(message), m_style(style)
 {
-    setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 AlertView *AlertView::alert(const QString &title, const QString &message, const QString &cancelTitle,
@@ -76,17 +67,10 @@ QWidget *AlertView::panel() const { return m_panel; }
 
 bool AlertView::show(QWidget *window)
 {
-    QWidget *host = window ? window : Window::keyWindow();
-    if (!host) {
-        deleteLater();
+    if (!coverWindow(window))
         return false;
-    }
-    setParent(host);
-    setGeometry(host->rect());
     layOut();
-    QWidget::show();
-    raise();
-    shown() << this;
+    showOverlay();
     return true;
 }
 
@@ -187,23 +171,10 @@ void AlertView::layOut()
 
 void AlertView::clickButton(int index)
 {
-    if (m_closed || index < 0 || index >= m_titles.size())
+    if (isClosed() || index < 0 || index >= m_titles.size())
         return;
-    m_closed = true;
-    hide();
-    shown().removeAll(this);
+    closeOverlay();
     emit clicked(index);
-    deleteLater();
-}
-
-QList<AlertView *> AlertView::visibleAlerts()
-{
-    QList<AlertView *> result;
-    for (const QPointer<AlertView> &alert : std::as_const(shown())) {
-        if (alert && alert->isVisible())
-            result << alert;
-    }
-    return result;
 }
 
 void AlertView::paintEvent(QPaintEvent *)

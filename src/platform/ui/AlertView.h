@@ -1,10 +1,11 @@
 #pragma once
 
+#include "WindowOverlay.h"
+
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 class Button;
 class Label;
@@ -17,10 +18,11 @@ class View;
 // mask of an action sheet counts as its cancel button. Button indices follow the order of
 // addButton(); alert() puts the cancel button first (index 0), as the toolkit's alert view.
 //
-// Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed.
+// Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed
+// (WindowOverlay).
 // Thread: main thread. Failure: show() returns false when there is no window to show in
 // (the alert is then deleted later).
-class AlertView : public QWidget
+class AlertView : public WindowOverlay
 {
     Q_OBJECT
 public:
@@ -49,7 +51,7 @@ public:
     Button *button(int index) const { return m_buttons.value(index); }
     QWidget *panel() const;
 
-    static QList<AlertView *> visibleAlerts();
+    static QList<AlertView *> visibleAlerts() { return visibleOverlays<AlertView>(); }
 
 signals:
     void clicked(int index);
@@ -67,7 +69,6 @@ private:
     QStringList m_titles;
     int m_cancelIndex = -1;
     int m_tag = 0;
-    bool m_closed = false;
     View *m_panel = nullptr;
     QList<Button *> m_buttons;
 };

@@ -8,7 +8,6 @@
 #include "UrlOpener.h"
 #include "Window.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -18,8 +17,6 @@ const QColor kBarColour(247, 247, 247);
 constexpr qreal kBarHeight = 44;
 constexpr qreal kFieldHeight = 44;
 constexpr qreal kMargin = 16;
-
-QString translate(const char *text) { return QCoreApplication::translate("MailComposer", text); }
 
 // A line of a header field: a grey caption and its value.
 void addField(QWidget *parent, qreal y, qreal width, const QString &caption, const QString &value)
@@ -33,9 +30,8 @@ void addField(QWidget *parent, qreal y, qreal width, const QString &caption, con
 }
 }
 
-MailComposer::MailComposer() : QWidget(nullptr)
+MailComposer::MailComposer()
 {
-    setAttribute(Qt::WA_AcceptTouchEvents);
     m_body = new QPlainTextEdit(this);
     m_body->setFrameShape(QFrame::NoFrame);
     m_body->setFont(Fonts::systemFont(15));
@@ -60,16 +56,10 @@ QUrl MailComposer::mailtoUrl() const { return mailtoUrl(m_recipients, m_subject,
 
 bool MailComposer::present(QWidget *window)
 {
-    QWidget *host = window ? window : Window::keyWindow();
-    if (!host) {
-        deleteLater();
+    if (!coverWindow(window))
         return false;
-    }
-    setParent(host);
-    setGeometry(host->rect());
     layOut();
-    show();
-    raise();
+    showOverlay();
     m_body->setFocus();
     return true;
 }
@@ -84,14 +74,14 @@ void MailComposer::layOut()
     auto *title = new Label(QRectF(80, top, width - 160, kBarHeight), bar);
     title->setFont(Fonts::boldSystemFont(17));
     title->setTextAlignment(Qt::AlignHCenter);
-    title->setText(translate("New Message"));
+    title->setText(tr("New Message"));
     m_cancelButton = new Button(QRectF(8, top, 72, kBarHeight), bar);
-    m_cancelButton->setTitle(translate("Cancel"));
+    m_cancelButton->setTitle(tr("Cancel"));
     m_cancelButton->setTitleFont(Fonts::systemFont(17));
     m_cancelButton->setTitleAdjustsFontSizeToFitWidth(true);
     m_cancelButton->setContentHorizontalAlignment(Qt::AlignLeft);
     m_sendButton = new Button(QRectF(width - 80, top, 72, kBarHeight), bar);
-    m_sendButton->setTitle(translate("Send"));
+    m_sendButton->setTitle(tr("Send"));
     m_sendButton->setTitleFont(Fonts::boldSystemFont(17));
     m_sendButton->setTitleAdjustsFontSizeToFitWidth(true);
     m_sendButton->setContentHorizontalAlignment(Qt::AlignRight);
@@ -99,9 +89,9 @@ void MailComposer::layOut()
     connect(m_sendButton, &Button::touchUpInside, this, [this]() { send(); });
 
     qreal y = top + kBarHeight;
-    addField(this, y, width, translate("To:"), m_recipients.join(QStringLiteral(", ")));
+    addField(this, y, width, tr("To:"), m_recipients.join(QStringLiteral(", ")));
     y += kFieldHeight;
-    addField(this, y, width, translate("Subject:"), m_subject);
+    addField(this, y, width, tr("Subject:"), m_subject);
     y += kFieldHeight;
     // A note on what "Send" does, at the foot of the sheet.
     auto *note = new Label(QRectF(kMargin, size().height() - bottom - 36, width - 2 * kMargin, 36), this);
@@ -110,7 +100,7 @@ void MailComposer::layOut()
     note->setTextAlignment(Qt::AlignHCenter);
     note->setNumberOfLines(2);
     note->setAdjustsFontSizeToFitWidth(true);
-    note->setText(translate("Send passes the message to your mail program."));
+    note->setText(tr("Send passes the message to your mail program."));
     m_body->setGeometry(QRectF(kMargin - 4, y + 4, width - 2 * kMargin + 8, note->frame().top() - y - 8).toRect());
     m_body->show();
     for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -139,12 +129,8 @@ void MailComposer::finish(Result result)
 
 void MailComposer::dismiss()
 {
-    if (m_dismissed)
-        return;
-    m_dismissed = true;
     m_finished = true;
-    hide();
-    deleteLater();
+    closeOverlay();
 }
 
 void MailComposer::paintEvent(QPaintEvent *) { QPainter(this).fillRect(rect(), Qt::white); }

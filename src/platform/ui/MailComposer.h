@@ -1,10 +1,11 @@
 #pragma once
 
+#include "WindowOverlay.h"
+
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <QWidget>
 
 class Button;
 class Label;
@@ -22,9 +23,9 @@ class QPlainTextEdit;
 // on screen until its presenter calls dismiss(), as the toolkit's composer does.
 //
 // Ownership: a presented composer belongs to its window (Qt parent) and deletes itself
-// once dismissed. Thread: main thread. Failure: present() returns false without a window
+// once dismissed (WindowOverlay). Thread: main thread. Failure: present() returns false without a window
 // to show in; canSendMail() tells that beforehand.
-class MailComposer : public QWidget
+class MailComposer : public WindowOverlay
 {
     Q_OBJECT
 public:
@@ -76,7 +77,6 @@ private:
     QString m_subject;
     QString m_initialBody;
     bool m_finished = false;
-    bool m_dismissed = false;
     Button *m_sendButton = nullptr;
     Button *m_cancelButton = nullptr;
     QPlainTextEdit *m_body = nullptr;

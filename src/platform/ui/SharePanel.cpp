@@ -9,22 +9,14 @@
 #include "SystemColors.h"
 #include "UrlOpener.h"
 #include "View.h"
-#include "Window.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
-QList<QPointer<SharePanel>> &shown()
-{
-    static QList<QPointer<SharePanel>> list;
-    return list;
-}
-
 const QColor kPanelColour(248, 248, 248);
 constexpr qreal kSheetMargin = 8;
 constexpr qreal kSheetRowHeight = 57;
@@ -34,51 +26,32 @@ constexpr qreal kArrowHeight = 13;
 constexpr qreal kArrowWidth = 26;
 constexpr qreal kHeaderHeight = 92;
 constexpr qreal kIconSize = 60;
-
-QString translate(const char *text) { return QCoreApplication::translate("SharePanel", text); }
 }
 
 SharePanel::SharePanel(const QString &message, const QUrl &link, const QImage &image)
-    : QWidget(nullptr), m_message(message), m_link(link), m_image(image)
+    : m_message(message), m_link(link), m_image(image)
 {
-    setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 QWidget *SharePanel::panel() const { return m_panel; }
 
-bool SharePanel::showIn(QWidget *window)
-{
-    QWidget *host = window ? window : Window::keyWindow();
-    if (!host) {
-        deleteLater();
-        return false;
-    }
-    setParent(host);
-    setGeometry(host->rect());
-    return true;
-}
-
 bool SharePanel::show(QWidget *window)
 {
-    if (!showIn(window))
+    if (!coverWindow(window))
         return false;
     m_popover = false;
     layOutSheet();
-    QWidget::show();
-    raise();
-    shown() << this;
+    showOverlay();
     return true;
 }
 
 bool SharePanel::showAsPopover(const QPointF &anchor, QWidget *window)
 {
-    if (!showIn(window))
+    if (!coverWindow(window))
         return false;
     m_popover = true;
     layOutPopover(anchor);
-    QWidget::show();
-    raise();
-    shown() << this;
+    showOverlay();
     return true;
 }
 
@@ -117,10 +90,10 @@ qreal SharePanel::buildContents(qreal width, qreal rowHeight)
         line->setBackgroundColor(SystemColors::separator());
     };
     separator(y);
-    m_copyButton = makeAction(m_panel, QRectF(0, y, width, rowHeight), translate("Copy link"), false);
+    m_copyButton = makeAction(m_panel, QRectF(0, y, width, rowHeight), tr("Copy link"), false);
     y += rowHeight;
     separator(y);
-    m_mailButton = makeAction(m_panel, QRectF(0, y, width, rowHeight), translate("Send by mail"), false);
+    m_mailButton = makeAction(m_panel, QRectF(0, y, width, rowHeight), tr("Send by mail"), false);
     y += rowHeight;
     connect(m_copyButton, &Button::touchUpInside, this, [this]() { copyLink(); });
     connect(m_mailButton, &Button::touchUpInside, this, [this]() { sendByMail(); });
@@ -135,7 +108,7 @@ void SharePanel::layOutSheet()
     m_cancelPanel = new View(QRectF(kSheetMargin, bottom - kSheetRowHeight, width, kSheetRowHeight), this);
     m_cancelPanel->setBackgroundColor(Qt::white);
     m_cancelPanel->setCornerRadius(13);
-    m_cancelButton = makeAction(m_cancelPanel, QRectF(0, 0, width, kSheetRowHeight), translate("Cancel"), true);
+    m_cancelButton = makeAction(m_cancelPanel, QRectF(0, 0, width, kSheetRowHeight), tr("Cancel"), true);
     connect(m_cancelButton, &Button::touchUpInside, this, [this]() { cancel(); });
     bottom -= kSheetRowHeight + kSheetMargin;
 
@@ -170,7 +143,7 @@ void SharePanel::layOutPopover(const QPointF &anchor)
 
 void SharePanel::copyLink()
 {
-    if (m_closed)
+    if (isClosed())
         return;
     QGuiApplication::clipboard()->setText(m_link.toString());
     close(Activity::CopyLink);
@@ -178,38 +151,21 @@ void SharePanel::copyLink()
 
 void SharePanel::sendByMail()
 {
-    if (m_closed)
+    if (isClosed())
         return;
     const QString body = m_message + QStringLiteral("\n\n") + m_link.toString();
     const QUrl mail = MailComposer::mailtoUrl({}, m_message, body);
     QWidget *window = parentWidget();
     close(Activity::Mail);
-    UrlOpener::openOrAlert(mail, translate("No mail program could be started."), window);
+    UrlOpener::openOrAlert(mail, tr("No mail program could be started."), window);
 }
 
-void SharePanel::cancel()
-{
-    if (!m_closed)
-        close(Activity::None);
-}
+void SharePanel::cancel() { close(Activity::None); }
 
 void SharePanel::close(Activity activity)
 {
-    m_closed = true;
-    hide();
-    shown().removeAll(this);
-    emit finished(activity);
-    deleteLater();
-}
-
-QList<SharePanel *> SharePanel::visiblePanels()
-{
-    QList<SharePanel *> result;
-    for (const QPointer<SharePanel> &panel : std::as_const(shown())) {
-        if (panel && panel->isVisible())
-            result << panel;
-    }
-    return result;
+    if (closeOverlay())
+        emit finished(activity);
 }
 
 void SharePanel::paintEvent(QPaintEvent *)

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "WindowOverlay.h"
+
 #include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
 class Button;
 class Label;
@@ -23,10 +24,10 @@ class View;
 // there, else above; a tap anywhere outside it cancels.
 //
 // Ownership: a shown panel belongs to its window (Qt parent) and deletes itself once
-// closed. Thread: main thread. Failure: show() returns false without a window to show in;
+// closed (WindowOverlay). Thread: main thread. Failure: show() returns false without a window to show in;
 // a mail program that cannot be started gets an in-window alert (the panel still closes,
 // reporting Activity::Mail).
-class SharePanel : public QWidget
+class SharePanel : public WindowOverlay
 {
     Q_OBJECT
 public:
@@ -55,7 +56,7 @@ public:
     Button *mailButton() const { return m_mailButton; }
     Button *cancelButton() const { return m_cancelButton; }
 
-    static QList<SharePanel *> visiblePanels();
+    static QList<SharePanel *> visiblePanels() { return visibleOverlays<SharePanel>(); }
 
 signals:
     void finished(SharePanel::Activity activity);
@@ -65,7 +66,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    bool showIn(QWidget *window);
     // Builds the contents in `m_panel` at `width`; returns their height.
     qreal buildContents(qreal width, qreal rowHeight);
     void layOutSheet();
@@ -77,7 +77,6 @@ private:
     QUrl m_link;
     QImage m_image;
     bool m_popover = false;
-    bool m_closed = false;
     View *m_panel = nullptr;
     View *m_cancelPanel = nullptr;
     QRectF m_arrow;

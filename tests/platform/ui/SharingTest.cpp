@@ -6,11 +6,11 @@
 #include "platform/ui/SharePanel.h"
 #include "platform/ui/UrlOpener.h"
 #include "platform/ui/Window.h"
+#include "support/UrlCatcher.h"
 
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -18,17 +18,6 @@
 #include <QUrlQuery>
 
 namespace {
-// Receives what the desktop would open. A catcher registered with a slot it lacks stands
-// for a desktop where no program can be started: opening then fails.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 class SharingTest : public ::testing::Test
 {
 protected:
@@ -37,20 +26,16 @@ protected:
         Screen::setDevice(DeviceProfile::defaultProfile());
         window = std::make_unique<Window>(QRectF(0, 0, 375, 667));
         window->makeKeyAndVisible();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     }
     void TearDown() override
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
         for (AlertView *alert : AlertView::visibleAlerts())
             alert->clickButton(0);
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Screen::setDevice(DeviceProfile::defaultProfile());
     }
-    void failMail() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "missingSlot"); }
+    void failMail() { catcher.setFailing(QStringLiteral("mailto"), true); }
 
     std::unique_ptr<Window> window;
     UrlCatcher catcher;
@@ -204,5 +189,3 @@ TEST_F(SharingTest, PopoverPointsAtItsAnchor)
     tablet.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
-#include "SharingTest.moc"
