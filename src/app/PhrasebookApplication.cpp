@@ -116,6 +116,7 @@ int run(int &argc, char **argv)
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Phrasebook"));
     QCoreApplication::setApplicationName(QStringLiteral("phrasebook"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Phrasebook"));
 #ifdef PHRASEBOOK_VERSION
     QCoreApplication::setApplicationVersion(QStringLiteral(PHRASEBOOK_VERSION));
 #endif
