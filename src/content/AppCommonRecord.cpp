@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <cstdio>
@@ -257,16 +258,26 @@ void addQuizRecord(qint64 score)
     saveUserInfo(record);
 }
 
-qint64 getTotalExp()
+int experienceWeight(const QString &key)
 {
-    const QVariantMap record = getUserInfo();
-    const auto count = [&record](const char *key) {
-        return record.value(QLatin1String(key)).toLongLong();
+    static const QHash<QString, int> weights = {
+        {QStringLiteral("kStartCount"), 10}, {QStringLiteral("kListenCount"), 5},
+        {QStringLiteral("kReadCount"), 5},   {QStringLiteral("kWriteCount"), 5},
+        {QStringLiteral("kQuizCount"), 10},  {QStringLiteral("kQuizTotalScore"), 1},
+        {QStringLiteral("kReviewed"), 1000}, {QStringLiteral("kAwordScore"), 1},
     };
-    return 10 * count("kStartCount") + 5 * count("kListenCount") + 5 * count("kReadCount")
-        + 5 * count("kWriteCount") + 10 * count("kQuizCount") + count("kQuizTotalScore")
-        + 1000 * count("kReviewed") + count("kAwordScore");
+    return weights.value(key, 0);
 }
+
+qint64 totalExp(const QVariantMap &record)
+{
+    qint64 total = 0;
+    for (auto it = record.constBegin(); it != record.constEnd(); ++it)
+        total += experienceWeight(it.key()) * it.value().toLongLong();
+    return total;
+}
+
+qint64 getTotalExp() { return totalExp(getUserInfo()); }
 
 QString formatDuration(double seconds)
 {
