@@ -5,6 +5,7 @@
 #include "platform/ui/Fonts.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "MainViewController.h"
 #include "platform/ui/ViewSupport.h"
 
@@ -37,7 +38,7 @@ void CategoryView::setup(const CategoryInfoPtr &category)
     m_imageView->setBackgroundColor(QColor(170, 170, 170));
     m_imageView->setBorder(u, Qt::white);
     m_imageView->setClipsToBounds(true);
-    ViewSupport::setShadow(m_imageView, QColor(85, 85, 85), QPointF(2, 2), 2, 1);
+    ViewSupport::setShadow(m_imageView, PlatformColors::darkGray(), QPointF(2, 2), 2, 1);
     if (category)
         m_imageView->loadImage(AppCommon::getCoverPath(*category));
 

@@ -3,6 +3,7 @@
 #include "platform/ui/AlertView.h"
 #include "content/AppCommon.h"
 #include "audio/AppCommonAudio.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/AssetImages.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/media/AudioRecorder.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/Fonts.h"
 #include "widgets/GradientBackground.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "RatingPrompt.h"
 #include "ScreenMetrics.h"
 #include "platform/ui/ScrollView.h"
@@ -22,33 +24,25 @@
 #include "audio/ZQAudioRecorder.h"
 #include "widgets/ZQImageUtil.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
+#include <cmath>
+#include <utility>
+
 namespace {
-// 1 January 2001 00:00 UTC, the reference date of the rating rule, in Unix seconds.
-constexpr qint64 kReferenceDateUnixSeconds = 978307200;
-
-std::function<qint64()> &secondsSource()
-{
-    static std::function<qint64()> source;
-    return source;
-}
-
 std::function<bool()> &settingsOpener()
 {
     static std::function<bool()> opener;
     return opener;
 }
 
+// Whole seconds since the reference date on the installed clock.
 qint64 secondsSinceReferenceDate()
 {
-    if (secondsSource())
-        return secondsSource()();
-    return QDateTime::currentSecsSinceEpoch() - kReferenceDateUnixSeconds;
+    return qint64(std::floor(Clock::instance().secondsSinceReferenceDate()));
 }
 
 bool openSoundInputSettings()
@@ -80,6 +74,7 @@ void PhraseCardVC::viewDidDisappear(bool animated)
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -105,54 +100,81 @@ void PhraseCardVC::setButtonImage(Button *button, const QString &name, QString *
 
 void PhraseCardVC::buildCard()
 {
-    View *root = view();
-    const qreal W = root->bounds().width();
+    attachRecorder();
+    findCategoryOfPhrase();
+    buildToolBar();
+    const qreal contentHeight = buildContentView();
+    const CardMetrics metrics = cardMetrics();
+    buildButtonPanel(metrics, contentHeight);
+    buildStepButtons(metrics);
+    buildLabels(metrics);
+}
 
-    // 1. The recorder, with this screen as its delegate.
+void PhraseCardVC::attachRecorder()
+{
     if (!m_audioRecorder) {
         m_audioRecorder = std::make_unique<ZQAudioRecorder>();
         m_audioRecorder->setRecorderDelegate(this);
     }
+}
 
-    // 2. The phrase's category, when the opener did not give it.
-    if (!m_categoryInfo && m_phraseInfo && m_phraseInfo->categoryId) {
-        for (const CategoryInfoPtr &category : AppCommon::getCategoryInfoList()) {
-            if (category->id == *m_phraseInfo->categoryId) {
-                m_categoryInfo = category;
-                break;
-            }
+void PhraseCardVC::findCategoryOfPhrase()
+{
+    // Only when the opener did not give the category.
+    if (m_categoryInfo || !m_phraseInfo || !m_phraseInfo->categoryId)
+        return;
+    for (const CategoryInfoPtr &category : AppCommon::getCategoryInfoList()) {
+        if (category->id == *m_phraseInfo->categoryId) {
+            m_categoryInfo = category;
+            return;
         }
     }
+}
 
-    // 3. Tool bar and background.
+void PhraseCardVC::buildToolBar()
+{
     ZQToolBarView *bar = toolBar();
     bar->setTitle(QString());
     Label *title = bar->titleLabel();
     title->setFont(Fonts::font(QStringLiteral("MarkerFelt-Thin"), title->font().pixelSize()));
     bar->setLeftBtn();
     bar->setRightBtn();
-    root->setBackgroundColor(QColor(88, 88, 88));
+    view()->setBackgroundColor(QColor(88, 88, 88));
+}
 
-    // 4. Content view between the bar and the usable height.
-    const qreal top = bar->frame().bottom();
+qreal PhraseCardVC::buildContentView()
+{
+    // Between the tool bar and the usable height.
+    View *root = view();
+    const qreal top = toolBar()->frame().bottom();
     const qreal contentHeight = ScreenMetrics::usableHeight() - top;
-    m_contentView = new View(QRectF(0, top, W, contentHeight), root);
+    m_contentView = new View(QRectF(0, top, root->bounds().width(), contentHeight), root);
     GradientBackground::setGradientBackground(m_contentView, GradientBackground::barBlue(),
                                               GradientBackground::bandGreen(), m_contentView->bounds());
     m_contentView->show();
+    return contentHeight;
+}
 
-    // 5. Metrics.
-    const qreal m = W / 20.0;
-    setCellMargin(m);
-    const qreal P = W - 2 * m;
-    const qreal s = P / 5.0;
-    const qreal b = 0.6 * s;
+PhraseCardVC::CardMetrics PhraseCardVC::cardMetrics()
+{
+    CardMetrics metrics;
+    metrics.margin = view()->bounds().width() / 20.0;
+    setCellMargin(metrics.margin);
+    metrics.panelWidth = view()->bounds().width() - 2 * metrics.margin;
+    metrics.slot = metrics.panelWidth / 5.0;
+    metrics.button = 0.6 * metrics.slot;
+    return metrics;
+}
 
-    // 6. The button panel: play, microphone, write, look, centred at s, 2s, 3s, 4s.
-    m_buttonPanel = new View(QRectF(m, contentHeight - b - m, P, b), m_contentView);
+void PhraseCardVC::buildButtonPanel(const CardMetrics &metrics, qreal contentHeight)
+{
+    // Play, microphone, write and look, centred at one to four slots.
+    const qreal b = metrics.button;
+    m_buttonPanel = new View(QRectF(metrics.margin, contentHeight - b - metrics.margin, metrics.panelWidth, b),
+                             m_contentView);
     m_buttonPanel->show();
     auto makeButton = [&](int slot, const QString &image) {
-        auto *button = new Button(QRectF(slot * s - b / 2, 0, b, b), m_buttonPanel);
+        auto *button = new Button(QRectF(slot * metrics.slot - b / 2, 0, b, b), m_buttonPanel);
         setButtonImage(button, image, nullptr);
         button->show();
         return button;
@@ -169,10 +191,15 @@ void PhraseCardVC::buildCard()
     connect(m_microphoneBtn, &Button::touchCancel, this, [this](Button *button) { cancelRecordAction(button); });
     connect(m_writeBtn, &Button::touchUpInside, this, [this](Button *button) { writeAction(button); });
     connect(m_lookBtn, &Button::touchUpInside, this, [this](Button *button) { showAction(button); });
+}
 
-    // 7. Previous and next above the panel.
-    const qreal panelTop = m_buttonPanel->frame().y();
-    const qreal centreY = panelTop - m - b;
+void PhraseCardVC::buildStepButtons(const CardMetrics &metrics)
+{
+    // Previous and next above the button panel, disabled at the ends of the list.
+    const qreal m = metrics.margin;
+    const qreal P = metrics.panelWidth;
+    const qreal b = metrics.button;
+    const qreal centreY = m_buttonPanel->frame().y() - m - b;
     const int index = m_phraseInfo ? m_phraseInfo->indexInCategory : 0;
     m_lastItemBtn = new Button(QRectF(m + P / 3 - b / 2, centreY - b / 2, b, b), m_contentView);
     m_nextItemBtn = new Button(QRectF(m + 2 * P / 3 - b / 2, centreY - b / 2, b, b), m_contentView);
@@ -188,11 +215,15 @@ void PhraseCardVC::buildCard()
     connect(m_nextItemBtn, &Button::touchUpInside, this, [this](Button *button) { nextItemAction(button); });
     m_lastItemBtn->show();
     m_nextItemBtn->show();
+}
 
-    // 8. The two labels.
+void PhraseCardVC::buildLabels(const CardMetrics &metrics)
+{
+    // The phrase and its translation above the step buttons.
+    const qreal m = metrics.margin;
     const qreal L = (m_lastItemBtn->frame().y() - 2 * m - m / 4) / 2;
     auto makeLabel = [&](qreal y, const QColor &textColor) {
-        auto *label = new Label(QRectF(m, y, P, L), m_contentView);
+        auto *label = new Label(QRectF(m, y, metrics.panelWidth, L), m_contentView);
         label->setTextAlignment(Qt::AlignHCenter);
         label->setNumberOfLines(0);
         label->setFont(Fonts::systemFont(0.12 * L));
@@ -206,8 +237,7 @@ void PhraseCardVC::buildCard()
     };
     m_phraseLbl = makeLabel(m, QColor(254, 249, 248));
     m_translationLbl = makeLabel(m + L + m / 4, QColor(152, 152, 152));
-
-    // 9. No translation when the learner's language is the content language.
+    // No translation when the learner's language is the content language.
     if (AppCommon::currentLanguage() == QLatin1String(AppCommon::contentLanguageCode))
         m_translationLbl->hide();
 }
@@ -295,7 +325,7 @@ void PhraseCardVC::writeAction(QObject *)
     panel->show();
     panel->showWordWrite(m_phraseInfo);
     panel->setFrame(QRectF((W - width) / 2, 68, width, panel->bodyView()->frame().height() + panel->headH()));
-    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    ViewSupport::setShadow(panel, PlatformColors::darkGray(), QPointF(3, 3), 2, 1);
     panel->raise();
     m_wordWriteView = panel;
 }
@@ -317,8 +347,12 @@ void PhraseCardVC::beginRecordAction(QObject *)
         QDir().mkpath(folder);  // a failure shows as a recording that does not start
     m_audioRecorder->recordPushed(m_myVoicePath);
     AudioRecorder *recorder = m_audioRecorder->recorder();
-    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath)
+    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
         m_pressRecordingPath = m_myVoicePath;
+        // The model and the model voice are made ready while the learner speaks.
+        m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
+                                                         AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
+    }
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
@@ -333,6 +367,7 @@ void PhraseCardVC::endRecordAction(QObject *)
         && recorder->isRecording() && recorder->path() == expected
         && recorder->currentTime() >= minimumRecordingSeconds;
     m_pressRecordingPath.clear();
+    std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
     if (!recorded || !QFileInfo::exists(expected))
@@ -346,10 +381,11 @@ void PhraseCardVC::endRecordAction(QObject *)
     panel->show();
     m_spectrumCompView = panel;
     panel->setPhraseInfos(categoryPhrases());
+    panel->setComparison(std::move(comparison));
     panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
-    ViewSupport::setShadow(panel, QColor(Qt::darkGray), QPointF(3, 3), 2, 1);
+    ViewSupport::setShadow(panel, PlatformColors::darkGray(), QPointF(3, 3), 2, 1);
     panel->raise();
     AppCommon::increaseUserInfoCount(QStringLiteral("kReadCount"));
     if (Label *score = panel->testedWordScoreLbl())
@@ -359,6 +395,7 @@ void PhraseCardVC::endRecordAction(QObject *)
 void PhraseCardVC::cancelRecordAction(QObject *)
 {
     m_pressRecordingPath.clear();
+    m_comparison.reset();
     if (m_audioRecorder)
         m_audioRecorder->stopPushed();
 }
@@ -409,11 +446,6 @@ void PhraseCardVC::giveRatingReminderChance()
     case RatingChance::None:
         break;
     }
-}
-
-void PhraseCardVC::setSecondsSinceReferenceDateSource(std::function<qint64()> source)
-{
-    secondsSource() = std::move(source);
 }
 
 void PhraseCardVC::setSettingsOpener(std::function<bool()> opener)

@@ -73,6 +73,8 @@ public:
     // The open panels (null once closed).
     WordWriteView *wordWriteView() const { return m_wordWriteView; }
     SpectrumCompView *spectrumCompView() const { return m_spectrumCompView; }
+    // The comparison the press under way prepares (null between presses).
+    std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
     // The image name each of these buttons shows ("btn-last2", "btn-no-look", ...).
     QString lastItemImageName() const { return m_lastItemImageName; }
     QString nextItemImageName() const { return m_nextItemImageName; }
@@ -94,14 +96,30 @@ public:
 
     // The reminder's decision for t seconds since 1 January 2001 (no version rated).
     static RatingChance ratingChanceAt(qint64 secondsSinceReferenceDate);
-    // The clock of the rating rule (tests); an empty function restores the system clock.
-    static void setSecondsSinceReferenceDateSource(std::function<qint64()> source);
     // What "Open Settings" of the access alert runs (tests); empty restores the default,
     // which starts the desktop's sound input settings (pavucontrol) when installed.
     static void setSettingsOpener(std::function<bool()> opener);
 
 private:
+    // The card's layout values: margin m = W / 20, button panel width P = W - 2m, slot
+    // s = P / 5 and button side b = 0.6 s.
+    struct CardMetrics
+    {
+        qreal margin = 0;
+        qreal panelWidth = 0;
+        qreal slot = 0;
+        qreal button = 0;
+    };
+    // viewDidLoad builds the card in these steps, in this order.
     void buildCard();
+    void attachRecorder();
+    void findCategoryOfPhrase();
+    void buildToolBar();
+    qreal buildContentView();  // returns its height
+    CardMetrics cardMetrics();  // also sets the cell margin
+    void buildButtonPanel(const CardMetrics &metrics, qreal contentHeight);
+    void buildStepButtons(const CardMetrics &metrics);
+    void buildLabels(const CardMetrics &metrics);
     void showPhrase(const PhraseInfoPtr &phrase);
     QList<PhraseInfoPtr> categoryPhrases() const;
     int lastIndex() const;
@@ -132,4 +150,7 @@ private:
     QPointer<SpectrumCompView> m_spectrumCompView;
     // The path this press of the microphone button records into (empty when none started).
     QString m_pressRecordingPath;
+    // The comparison this press prepares while the learner speaks; the panel takes it on
+    // release, a cancelled press or a closed card abandons it.
+    std::shared_ptr<PronunciationComparison> m_comparison;
 };

@@ -4,6 +4,7 @@
 #include "CategoryController.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/ViewSupport.h"
 
 PhraseInfoView::PhraseInfoView(const QRectF &frame, QWidget *parent) : View(frame, parent) {}
@@ -17,7 +18,7 @@ Label *PhraseInfoView::makeLabel(const QRectF &frame, const QString &text, const
     label->setTextColor(color);
     label->setFont(Fonts::systemFont(0.4 * m_lblH));
     label->setAdjustsFontSizeToFitWidth(true);
-    ViewSupport::setShadow(label, Qt::darkGray, QPointF(1, 1), 1, 1);
+    ViewSupport::setShadow(label, PlatformColors::darkGray(), QPointF(1, 1), 1, 1);
     return label;
 }
 

@@ -105,23 +105,35 @@ int saveScreenshot(Window *window, const QString &path)
     }
     return 0;
 }
-}
 
-namespace PhrasebookApplication {
-int run(int &argc, char **argv)
+void identifyApplication()
 {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    previousHandler() = qInstallMessageHandler(filterMessages);
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Phrasebook"));
     QCoreApplication::setApplicationName(QStringLiteral("phrasebook"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Phrasebook"));
 #ifdef PHRASEBOOK_VERSION
     QCoreApplication::setApplicationVersion(QStringLiteral(PHRASEBOOK_VERSION));
 #endif
+}
 
-    const CommandLine options = CommandLine::parse(QCoreApplication::arguments());
+// The file-fed microphone is checked at start-up, so a file that cannot be decoded is a
+// clear start-up error rather than a silent recording failure later.
+bool useMicrophoneFile(const QString &path)
+{
+    std::vector<qint16> samples;
+    QString error;
+    if (!FileAudioInput::loadSamples(path, &samples, &error)) {
+        std::fprintf(stderr, "phrasebook: --microphone: %s\nTry 'phrasebook --help'.\n", error.toLocal8Bit().constData());
+        return false;
+    }
+    AudioSession::sharedInstance().setMicrophoneFile(path);
+    return true;
+}
+
+// Applies the options; returns the exit status when the program ends here (wrong
+// arguments, --help), -1 to go on.
+int applyOptions(const CommandLine &options)
+{
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "phrasebook: %s\nTry 'phrasebook --help'.\n", options.error.toLocal8Bit().constData());
         return 2;
@@ -135,79 +147,109 @@ int run(int &argc, char **argv)
         ResourceLocator::setCommandLineRoot(options.resourcesDirectory);
     if (!options.language.isEmpty())
         AppCommon::setLanguageOverride(options.language);
-    if (!options.microphoneFile.isEmpty()) {
-        // Checked now, so a file that cannot be decoded is a clear start-up error rather
-        // than a silent recording failure later.
-        std::vector<qint16> samples;
-        QString error;
-        if (!FileAudioInput::loadSamples(options.microphoneFile, &samples, &error)) {
-            std::fprintf(stderr, "phrasebook: --microphone: %s\nTry 'phrasebook --help'.\n",
-                         error.toLocal8Bit().constData());
-            return 2;
-        }
-        AudioSession::sharedInstance().setMicrophoneFile(options.microphoneFile);
-    }
+    if (!options.microphoneFile.isEmpty() && !useMicrophoneFile(options.microphoneFile))
+        return 2;
+    return -1;
+}
+
+void installPhraseCardMaker()
+{
     CategoryController::setPhraseCardMaker([](const PhraseInfoPtr &phrase) -> std::unique_ptr<BaseViewController> {
         auto card = std::make_unique<PhraseCardVC>();
         card->setPhraseInfo(phrase);
         return card;
     });
+}
 
+void installLanguageAndLook()
+{
     const QString language = AppCommon::currentLanguage();
     Localization::install(language);
     Fonts::setLanguage(language);
     Fonts::load();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/phrasebook.svg")));
+}
 
-    AppDelegate delegate;
+void forwardApplicationState(QApplication &app, AppDelegate &delegate)
+{
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &delegate, [&delegate](Qt::ApplicationState state) {
         if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended || state == Qt::ApplicationInactive)
             delegate.applicationDidEnterBackground();
     });
+}
 
-    if (!delegate.applicationDidFinishLaunching()) {
-        const QString message = delegate.launchError();
-        std::fprintf(stderr, "phrasebook: the installed content is damaged: %s\n", message.toLocal8Bit().constData());
-        if (isHeadless() || !options.screenshotPath.isEmpty() || !options.tourDirectory.isEmpty()
-            || !delegate.window())
-            return 1;
-        Window *window = delegate.window();
-        window->show();
-        auto *alert = AlertView::alert(QCoreApplication::translate("PhrasebookApplication", "Phrasebook cannot start"),
-                                       QCoreApplication::translate("PhrasebookApplication",
-                                                                   "The installed content is damaged:")
-                                           + QLatin1Char('\n') + message,
-                                       QCoreApplication::translate("PhrasebookApplication", "OK"));
-        QObject::connect(alert, &AlertView::clicked, &app, []() { QCoreApplication::exit(1); });
-        QObject::connect(window, &QObject::destroyed, &app, []() { QCoreApplication::exit(1); });
-        alert->show(window);
-        app.exec();
+// Damaged content: the message goes to stderr and, with a display and an interactive run,
+// to an in-window alert whose OK ends the program. Returns the exit status, 1.
+int reportDamagedContent(QApplication &app, AppDelegate &delegate, const CommandLine &options)
+{
+    const QString message = delegate.launchError();
+    std::fprintf(stderr, "phrasebook: the installed content is damaged: %s\n", message.toLocal8Bit().constData());
+    if (isHeadless() || !options.screenshotPath.isEmpty() || !options.tourDirectory.isEmpty() || !delegate.window())
         return 1;
-    }
-
     Window *window = delegate.window();
-    std::unique_ptr<FirstPaint> waiter;
-    std::unique_ptr<ScreenTour> tour;
-    int status = 0;
+    window->show();
+    auto *alert = AlertView::alert(QCoreApplication::translate("PhrasebookApplication", "Phrasebook cannot start"),
+                                   QCoreApplication::translate("PhrasebookApplication",
+                                                               "The installed content is damaged:")
+                                       + QLatin1Char('\n') + message,
+                                   QCoreApplication::translate("PhrasebookApplication", "OK"));
+    QObject::connect(alert, &AlertView::clicked, &app, []() { QCoreApplication::exit(1); });
+    QObject::connect(window, &QObject::destroyed, &app, []() { QCoreApplication::exit(1); });
+    alert->show(window);
+    app.exec();
+    return 1;
+}
+
+// What runs once the main screen has been painted: the launch probe, the screen tour or
+// the screenshot; nothing (nullptr) for an interactive run. `tour` holds the tour while
+// it runs.
+std::unique_ptr<FirstPaint> afterFirstPaint(Window *window, const CommandLine &options, const QElapsedTimer &sinceStart,
+                                            std::unique_ptr<ScreenTour> &tour)
+{
+    QWidget *mainView = mainScreenView(window);
     if (qEnvironmentVariable("PHRASEBOOK_LAUNCH_PROBE") == QLatin1String("1")) {
-        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [&sinceStart]() {
+        return std::make_unique<FirstPaint>(mainView, [&sinceStart]() {
             std::printf("first-paint %lld\n", static_cast<long long>(sinceStart.elapsed()));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
-    } else if (!options.tourDirectory.isEmpty()) {
+    }
+    if (!options.tourDirectory.isEmpty()) {
         const QString folder = options.tourDirectory;
-        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [window, folder, &tour]() {
+        return std::make_unique<FirstPaint>(mainView, [window, folder, &tour]() {
             tour = std::make_unique<ScreenTour>(window, folder, [](int result) { QCoreApplication::exit(result); });
             tour->start();
         });
-    } else if (!options.screenshotPath.isEmpty()) {
-        const QString path = options.screenshotPath;
-        waiter = std::make_unique<FirstPaint>(mainScreenView(window), [window, path, &status]() {
-            status = saveScreenshot(window, path);
-            QCoreApplication::exit(status);
-        });
     }
+    if (!options.screenshotPath.isEmpty()) {
+        const QString path = options.screenshotPath;
+        return std::make_unique<FirstPaint>(mainView, [window, path]() { QCoreApplication::exit(saveScreenshot(window, path)); });
+    }
+    return nullptr;
+}
+}
+
+namespace PhrasebookApplication {
+int run(int &argc, char **argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    previousHandler() = qInstallMessageHandler(filterMessages);
+    QApplication app(argc, argv);
+    identifyApplication();
+    const CommandLine options = CommandLine::parse(QCoreApplication::arguments());
+    if (const int status = applyOptions(options); status >= 0)
+        return status;
+    installPhraseCardMaker();
+    installLanguageAndLook();
+
+    AppDelegate delegate;
+    forwardApplicationState(app, delegate);
+    if (!delegate.applicationDidFinishLaunching())
+        return reportDamagedContent(app, delegate, options);
+
+    std::unique_ptr<ScreenTour> tour;
+    const std::unique_ptr<FirstPaint> waiter = afterFirstPaint(delegate.window(), options, sinceStart, tour);
     return app.exec();
 }
 }

@@ -1,6 +1,7 @@
 #include "RatingPrompt.h"
 
 #include "platform/ui/AlertView.h"
+#include "platform/foundation/Clock.h"
 #include "platform/foundation/PlatformPaths.h"
 #include "platform/ui/UrlOpener.h"
 
@@ -35,7 +36,7 @@ QSettings &RatingPrompt::store() const
     return *m_store;
 }
 
-QDateTime RatingPrompt::now() const { return m_now.isValid() ? m_now : QDateTime::currentDateTimeUtc(); }
+QDateTime RatingPrompt::now() const { return Clock::instance().currentDateTimeUtc(); }
 
 void RatingPrompt::configure(const Configuration &configuration) { m_configuration = configuration; }
 
@@ -160,7 +161,6 @@ void RatingPrompt::reset()
     store().sync();
     m_store.reset();
     m_configuration = Configuration();
-    m_now = QDateTime();
     if (m_prompt)
         m_prompt->deleteLater();
     m_prompt = nullptr;

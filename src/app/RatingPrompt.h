@@ -24,7 +24,8 @@ class QSettings;
 // The prompt offers "Rate It Now" (opens ratingsURL and marks this version rated) and
 // "Remind Me Later"; a cancel button with cancelButtonLabel (declining this version) exists
 // only when that label is not empty. The state lives in ratingPrompt.ini in the Documents
-// folder, apart from the learner's preferences.
+// folder, apart from the learner's preferences. Dates come from the installed clock
+// (platform/foundation/Clock), so tests move them with a manual clock.
 //
 // Thread: main thread. Failure: a store page that cannot be opened shows an alert saying
 // so (the version still counts as rated: the learner chose to rate); an unwritable state
@@ -68,8 +69,6 @@ public:
     bool declinedThisVersion() const;
     void remindLater();
 
-    // Tests: the moment the criteria are evaluated at (the system clock when invalid).
-    void setNow(const QDateTime &now) { m_now = now; }
     // Tests: forget the stored state and configuration.
     void reset();
 
@@ -85,5 +84,4 @@ private:
     Configuration m_configuration;
     mutable std::unique_ptr<QSettings> m_store;
     QPointer<AlertView> m_prompt;
-    QDateTime m_now;
 };

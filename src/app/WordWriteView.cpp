@@ -46,7 +46,7 @@ void WordWriteView::showWordWrite(const PhraseInfoPtr &phrase)
     m_textField->setReturnKeyType(TextField::ReturnKeyType::Done);
     m_textField->setClearsOnBeginEditing(true);
     m_textField->setDelegate(this);
-    setFieldBorderColor(SystemColors::darkGray());
+    setFieldBorderColor(PlatformColors::darkGray());
     m_textField->show();
     BlockGestures::addTapGesture(this, 1, [this](BlockTap *) { dismissKeyboard(this); });
 
@@ -112,7 +112,7 @@ void WordWriteView::redoAction(QObject *)
     m_wordLbl->hide();
     m_textField->setEnabled(true);
     m_textField->becomeFirstResponder();
-    setFieldBorderColor(SystemColors::darkGray());
+    setFieldBorderColor(PlatformColors::darkGray());
     m_textField->clear();
     m_redoBtn->setEnabled(false);
 }

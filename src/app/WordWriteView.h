@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/PhraseInfo.h"
-#include "platform/ui/SystemColors.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/TextField.h"
 #include "widgets/ZQPopView.h"
 
@@ -63,5 +63,5 @@ private:
     Button *m_redoBtn = nullptr;
     QString m_titleText;
     Button *m_submitBtn = nullptr;
-    QColor m_fieldBorderColor = SystemColors::darkGray();
+    QColor m_fieldBorderColor = PlatformColors::darkGray();
 };

@@ -20,7 +20,7 @@ class MediaTimer;
 // The delegate protocol ZQRecorderDelegate is an abstract class with empty defaults,
 // referred to weakly.
 //
-// Thread: main thread; the polling timer fires on the main thread's media clock.
+// Thread: main thread; the polling timer fires on the main thread (process clock).
 // Failure: none reported, as on the phone platform: when recording is not permitted (no
 // microphone), the recorder cannot be made or the file to play cannot be decoded, the
 // operation silently does not happen (the platform classes log the cause). A recording that

@@ -3,13 +3,14 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DeviceProfile.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
 #include "ZQPlayerBoxViewLayout.h"
 
 ZQListPlayerBoxView::ZQListPlayerBoxView(const QRectF &frame, QWidget *parent) : ZQPlayerBox(frame, parent)
 {
-    const bool tablet = Screen::width() > 760;
+    const bool tablet = Screen::isTablet();
     m_margin = tablet ? 20 : 15;
     m_btnWidth = tablet ? 40 : 32;
     m_btnHeight = m_btnWidth;
@@ -39,7 +40,7 @@ void ZQListPlayerBoxView::drawBoxRect()
     setPlayModelSwitchButton(buttons.at(6));
     setPlayModel(0);
 
-    setSpeedRemindLabel(ZQPlayerBoxViewLayout::buildSpeedRemindLabel(m_boxView, QColor::fromRgbF(1.0f / 3.0f, 1.0f / 3.0f, 1.0f / 3.0f)));
+    setSpeedRemindLabel(ZQPlayerBoxViewLayout::buildSpeedRemindLabel(m_boxView, PlatformColors::darkGray()));
 
     addAllAction();
     resetBtnImage();

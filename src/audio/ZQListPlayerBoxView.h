@@ -7,7 +7,7 @@ class View;
 // The list player of the category screen: a row of seven buttons (stop, previous, speed
 // down, play, speed up, next, play model) centred in a clear strip filling the view, and
 // the speed hint label in dark grey. Sizes: margin 15 and buttons 32 x 32, or 20 and 40 x 40
-// on a screen wider than 760 points. All behaviour is the ZQPlayerBox's.
+// on a tablet-sized screen (Screen::isTablet). All behaviour is the ZQPlayerBox's.
 //
 // Thread: main thread. Never fails.
 class ZQListPlayerBoxView : public ZQPlayerBox

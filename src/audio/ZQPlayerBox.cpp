@@ -7,14 +7,15 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/media/MediaTimer.h"
+#include "platform/media/PlaybackRate.h"
 #include "platform/ui/ViewSupport.h"
 #include "widgets/ZQImageUtil.h"
 
 #include <QAbstractSlider>
 #include <QPointer>
 
-#include <algorithm>
 #include <cmath>
+#include <utility>
 
 ZQPlayerBox::ZQPlayerBox(const QRectF &frame, QWidget *parent)
     : View(frame, parent), m_delayTimer(new MediaTimer(this)), m_hintTimer(new MediaTimer(this))
@@ -356,8 +357,7 @@ void ZQPlayerBox::changeSpeed(double step, Button *sender)
     ViewSupport::setFrame(label, frame);
     label->setHidden(false);
     label->raise();
-    const double shown = player ? double(player->rate())
-                                : std::clamp(double(m_playRate), 0.2, 2.0);
+    const double shown = player ? double(player->rate()) : PlaybackRate::bounded(double(m_playRate));
     label->setText(QString::asprintf("%0.1fX", shown));
     m_hintTimer->start(200);
 }
@@ -375,7 +375,7 @@ void ZQPlayerBox::resizeRate(AudioPlayer *player, float rate)
 {
     if (!player)
         return;
-    const float bounded = std::clamp(rate, 0.2f, 2.0f);
+    const float bounded = float(PlaybackRate::bounded(double(rate)));
     player->setEnableRate(true);
     player->setRate(bounded);
 }

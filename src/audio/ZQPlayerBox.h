@@ -37,7 +37,7 @@ class MediaTimer;
 // acts at once: it cancels the pending start and the actions queued behind it.
 //
 // Thread: main thread; the progress tick, the pause and the speed hint run on media timers
-// (MediaClock), so tests drive the box on a manual clock.
+// on the process clock, so tests drive the box on a manual clock.
 // Failure: no report to the owner. Playing with an empty list or an index outside it does
 // nothing and leaves the box idle; an item whose file is missing or cannot be decoded
 // leaves the box idle on that item (the player logs the file).

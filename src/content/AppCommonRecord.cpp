@@ -1,11 +1,11 @@
 // The learner's language, preferences and learner record.
 #include "AppCommon.h"
 
+#include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/PlatformPaths.h"
 #include "platform/foundation/Preferences.h"
 #include "PropertyList.h"
 #include "ZQCryptor.h"
-#include "ZQFileUtil.h"
 #include "platform/foundation/ZQLog.h"
 
 #include <QDateTime>
@@ -233,7 +233,12 @@ bool saveUserInfo(const QVariantMap &info)
         return false;
     const QString cipher = ZQCryptor::encryptWithDES(QString::fromUtf8(xml), ZQCryptor::recordKey);
     QDir().mkpath(QFileInfo(userInfoPath()).absolutePath());
-    return ZQFileUtil::writeFileAtomically(userInfoPath(), cipher.toUtf8());
+    AtomicFile::Failure failure;
+    if (!AtomicFile::write(userInfoPath(), cipher.toUtf8(), &failure)) {
+        reportRecordProblem(QStringLiteral("the learner record was not saved: %1").arg(failure.message));
+        return false;
+    }
+    return true;
 }
 
 qint64 getUserInfoCount(const QString &key)

@@ -1,7 +1,7 @@
 #include "ZQCryptor.h"
 
 #include "PropertyList.h"
-#include "ZQFileUtil.h"
+#include "platform/foundation/AtomicFile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -115,7 +115,7 @@ bool ZQCryptor::decryptWithDESForFile(const QString &path, const QString &key)
     const QString plain = decryptWithDES(QString::fromUtf8(file.readAll()), key);
     if (plain.isNull())
         return false;
-    return ZQFileUtil::writeFileAtomically(path + QStringLiteral(".src"), plain.toUtf8());
+    return AtomicFile::write(path + QStringLiteral(".src"), plain.toUtf8());
 }
 
 bool ZQCryptor::encryptWithDESForFile(const QString &path, const QString &key)
@@ -136,7 +136,7 @@ bool ZQCryptor::encryptWithDESForPlistFile(const QString &sourcePath, const QStr
     const QByteArray xml = PropertyList::serializeXml(*dictionary, &error);
     if (xml.isEmpty())
         return false;
-    return ZQFileUtil::writeFileAtomically(
+    return AtomicFile::write(
         targetPath, encryptWithDES(QString::fromUtf8(xml), key).toUtf8());
 }
 
@@ -146,7 +146,7 @@ bool ZQCryptor::encryptWithDESForDataFile(const QString &sourcePath, const QStri
     QFile file(sourcePath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return ZQFileUtil::writeFileAtomically(targetPath, encryptData(file.readAll(), Encrypt, key));
+    return AtomicFile::write(targetPath, encryptData(file.readAll(), Encrypt, key));
 }
 
 bool ZQCryptor::decryptWithDESForDataFile(const QString &sourcePath, const QString &targetPath,
@@ -158,5 +158,5 @@ bool ZQCryptor::decryptWithDESForDataFile(const QString &sourcePath, const QStri
     const QByteArray plain = decryptData(file.readAll(), key);
     if (plain.isEmpty())
         return false;
-    return ZQFileUtil::writeFileAtomically(targetPath, plain);
+    return AtomicFile::write(targetPath, plain);
 }

@@ -9,7 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString ZQFileUtil::getCachesDirectory()
 {
@@ -76,16 +75,4 @@ std::optional<QVariantMap> ZQFileUtil::getDicFromEncryptedPlist(const QString &p
     if (!dictionary)
         ZQLog::log(QStringLiteral("%1: %2").arg(path, error), 2);
     return dictionary;
-}
-
-bool ZQFileUtil::writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

@@ -11,8 +11,7 @@
 // Thread: any for the size and file functions; the folder functions read PlatformPaths
 // (main thread). Failure results: sizes are 0 for missing paths; removeFileInFolder skips
 // what it cannot remove; getDicFromEncryptedPlist returns nullopt (logging the reason at
-// level 2) when the file does not decrypt and parse to a dictionary; writeFileAtomically
-// returns false and leaves any existing file untouched.
+// level 2) when the file does not decrypt and parse to a dictionary.
 class ZQFileUtil
 {
 public:
@@ -24,5 +23,4 @@ public:
     // With a key: Base64 DES text -> XML property list. Without: a plain property list file.
     static std::optional<QVariantMap> getDicFromEncryptedPlist(const QString &path,
                                                                const QString &key);
-    static bool writeFileAtomically(const QString &path, const QByteArray &bytes);
 };

@@ -7,7 +7,7 @@
 #include "content/AnswerText.h"
 #include "content/AppCommon.h"
 #include "platform/media/AudioPlayer.h"
-#include "platform/media/MediaTimer.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/AssetImages.h"
 #include "platform/ui/AttributedLabel.h"
 #include "platform/ui/Button.h"
@@ -59,6 +59,7 @@ BaseQuizViewController::~BaseQuizViewController()
 {
     // The widgets go first, while the whole screen still exists, so nothing they send on
     // their way out reaches a half-destroyed quiz.
+    stopQuizTimer();
     cancelAutoPlays();
     if (isViewLoaded())
         delete view();
@@ -121,12 +122,15 @@ void BaseQuizViewController::viewDidLoad()
     toolBar()->setTitle(m_titleText);
     toolBar()->setLeftBtn();
     initQuizViews();
+    initSubviews();
+    startQuizTimer();
 }
+
+void BaseQuizViewController::initSubviews() {}
 
 void BaseQuizViewController::viewWillDisappear(bool animated)
 {
-    if (m_quizzTimer)
-        m_quizzTimer->stop();
+    stopQuizTimer();
     stopAudio();
     cancelAutoPlays();
     if (m_textField)
@@ -273,12 +277,23 @@ void BaseQuizViewController::submitAction(QObject *)
 
 void BaseQuizViewController::startQuizTimer()
 {
-    if (!m_quizzTimer) {
-        m_quizzTimer = new MediaTimer(this);
-        connect(m_quizzTimer, &MediaTimer::timeout, this, &BaseQuizViewController::oneSecondElapsed);
-    }
-    m_quizzTimer->setSingleShot(false);
-    m_quizzTimer->start(kTickMs);
+    stopQuizTimer();
+    m_quizzTimer = timerClock().scheduleRepeating(kTickMs, [this]() { oneSecondElapsed(); });
+}
+
+Clock &BaseQuizViewController::timerClock()
+{
+    // One clock for all of the screen's timers, so that each can be cancelled where it runs.
+    if (!m_timerClock)
+        m_timerClock = &Clock::instance();
+    return *m_timerClock;
+}
+
+void BaseQuizViewController::stopQuizTimer()
+{
+    if (m_quizzTimer && m_timerClock)
+        m_timerClock->cancel(m_quizzTimer);
+    m_quizzTimer = 0;
 }
 
 void BaseQuizViewController::oneSecondElapsed() { countDown(); }
@@ -292,8 +307,7 @@ void BaseQuizViewController::countDown()
     if (m_limitedTime - std::trunc(m_limitedTime) < 0.1f)
         m_limitedTimeLbl->setText(AppCommon::formatDuration(qMax(0.0f, m_limitedTime)));
     if (m_limitedTime <= 0) {
-        if (m_quizzTimer)
-            m_quizzTimer->stop();
+        stopQuizTimer();
         // An option chosen for the question being answered was never submitted: it stays blank.
         if (m_progress == m_currIndex && m_currIndex < m_inputPhraseInfos.size())
             m_inputPhraseInfos[m_currIndex] = std::make_shared<PhraseInfo>();
@@ -311,8 +325,7 @@ void BaseQuizViewController::finishQuiz()
 void BaseQuizViewController::quizOver()
 {
     m_over = true;
-    if (m_quizzTimer)
-        m_quizzTimer->stop();
+    stopQuizTimer();
     stopAudio();
     cancelAutoPlays();
     m_quizStatusLbl->setText(tr("Over"));
@@ -339,25 +352,21 @@ void BaseQuizViewController::playCurrPhrase()
 
 void BaseQuizViewController::scheduleAutoPlay()
 {
-    auto *timer = new MediaTimer(this);
-    timer->setSingleShot(true);
-    connect(timer, &MediaTimer::timeout, this, [this, timer]() {
-        m_autoPlays.removeOne(timer);
-        timer->deleteLater();
-        playAction(timer);
+    auto id = std::make_shared<int>(0);
+    *id = timerClock().schedule(kAutoPlayDelayMs, [this, id]() {
+        m_autoPlays.removeOne(*id);
+        playAction(nullptr);
     });
-    m_autoPlays.append(timer);
-    timer->start(kAutoPlayDelayMs);
+    m_autoPlays.append(*id);
 }
 
 void BaseQuizViewController::cancelAutoPlays()
 {
-    const QList<MediaTimer *> pending = m_autoPlays;
-    m_autoPlays.clear();
-    for (MediaTimer *timer : pending) {
-        timer->stop();
-        timer->deleteLater();
+    if (m_timerClock) {
+        for (int id : std::as_const(m_autoPlays))
+            m_timerClock->cancel(id);
     }
+    m_autoPlays.clear();
 }
 
 void BaseQuizViewController::playClickedItem(View *row) { playResultItem(row); }

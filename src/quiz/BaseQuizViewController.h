@@ -5,7 +5,7 @@
 #include "content/PhraseInfo.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/SystemColors.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
 
@@ -17,7 +17,7 @@
 
 class AttributedLabel;
 class AudioPlayer;
-class MediaTimer;
+class Clock;
 class OptionBtn;
 
 // Base of every quiz screen. configQuiz draws the questions (random, distinct) and gives each
@@ -30,17 +30,19 @@ class OptionBtn;
 // learner record counts the quiz and its score, exactly once. A quiz left before its end
 // records nothing.
 //
-// A quiz kind builds its question widgets and starts the count-down (startQuizTimer) after
-// the base viewDidLoad, shows question currIndex in showCurrItem, and in quizOver (after the
-// base) replaces its widgets by the result table (addResultTable): one row per question whose
-// tap plays the question's voice with the row highlighted until the voice ends.
+// A quiz kind builds its question widgets and shows the first question in initSubviews (after
+// the status panel, before the count-down starts), shows question currIndex in showCurrItem,
+// and in quizOver (after the base) replaces its widgets by the result table (addResultTable):
+// one row per question whose tap plays the question's voice with the row highlighted until
+// the voice ends.
 //
 // Draws: a category with too few phrases for the questions or the four options is topped up
 // with phrases of the rest of the catalogue; a catalogue with fewer phrases than questions
 // asks each of its phrases once.
 //
-// Timers are children of the screen: the count-down and the pending voice starts are stopped
-// when the quiz ends or the screen disappears, so nothing fires into a screen that is closed.
+// The count-down and the pending voice starts run on the process clock (a test's manual clock
+// included); they are cancelled when the quiz ends, when the screen disappears and when it is
+// destroyed, so nothing fires into a screen that is closed.
 //
 // Thread: main thread. Failure: no message is ever shown; an answer that is missing or wrong
 // scores 0; a voice file that cannot be opened plays nothing (a tapped row gets its colour
@@ -73,7 +75,9 @@ public:
     int progress() const { return m_progress; }
     int score() const { return m_score; }
     AudioPlayer *audioPlayer() const { return m_audioPlayer.get(); }
-    MediaTimer *quizzTimer() const { return m_quizzTimer; }
+    // The count-down's timer on the clock, 0 once it is stopped.
+    int quizzTimer() const { return m_quizzTimer; }
+    bool isCountingDown() const { return m_quizzTimer != 0; }
     float limitedTime() const { return m_limitedTime; }
     Label *limitedTimeLbl() const { return m_limitedTimeLbl; }
     Label *quizStatusLbl() const { return m_quizStatusLbl; }
@@ -93,6 +97,7 @@ public:
     void viewDidLoad() override;
     void viewWillDisappear(bool animated) override;
     virtual void initQuizViews();
+    virtual void initSubviews();
     virtual void updateProgress(int count);
     virtual void updateScore(int score);
     void selectOption(OptionBtn *button);
@@ -126,7 +131,6 @@ public:
 protected:
     // Ends the quiz once: the count-down at zero and the last submit both come here.
     void finishQuiz();
-    void startQuizTimer();
     bool hasCurrentQuestion() const;
     // Widgets the quiz kinds share, placed below the status panel.
     Button *addSubmitButton();
@@ -154,6 +158,9 @@ protected:
     void stopAudio();
 
 private:
+    Clock &timerClock();
+    void startQuizTimer();
+    void stopQuizTimer();
     void buildStatusPanel();
     void restorePlayedRow();
 
@@ -173,7 +180,8 @@ private:
     int m_progress = 0;
     int m_score = 0;
     std::unique_ptr<AudioPlayer> m_audioPlayer;
-    MediaTimer *m_quizzTimer = nullptr;
+    QPointer<Clock> m_timerClock;  // the clock the count-down and the voice starts run on
+    int m_quizzTimer = 0;
     float m_limitedTime;
     Label *m_limitedTimeLbl = nullptr;
     Label *m_quizStatusLbl = nullptr;
@@ -181,12 +189,12 @@ private:
     QPointer<View> m_currPlayItemView;
     QColor m_currPlayItemOrgBgColor;
     QColor m_optionBgColor = QColor(25, 44, 66);
-    QColor m_selectedOptionBgColor = SystemColors::orange();
+    QColor m_selectedOptionBgColor = PlatformColors::orange();
     qreal m_resultRowH = 40.0;
     qreal m_minRowH;
     QPointer<TableView> m_resultTable;
     bool m_resultReversed = false;
     QPointer<Button> m_submitBtn;
     bool m_over = false;
-    QList<MediaTimer *> m_autoPlays;
+    QList<int> m_autoPlays;
 };

@@ -4,12 +4,12 @@
 #include "content/AppCommon.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/SystemColors.h"
+#include "platform/ui/PlatformColors.h"
 
 CommonResultCellView::CommonResultCellView(const QRectF &frame, QWidget *parent)
     : View(frame, parent), m_srcTextLbl(makeLabel(0)), m_rightTextLbl(makeLabel(1)), m_testTextLbl(makeLabel(2))
 {
-    m_srcTextLbl->setTextColor(SystemColors::darkGray());
+    m_srcTextLbl->setTextColor(PlatformColors::darkGray());
     m_rightTextLbl->setTextColor(QColor(24, 24, 24));
 }
 

@@ -4,13 +4,6 @@
 
 Listen2SelectVC::Listen2SelectVC(QObject *parent) : BaseQuizViewController(parent) {}
 
-void Listen2SelectVC::viewDidLoad()
-{
-    BaseQuizViewController::viewDidLoad();
-    initSubviews();
-    startQuizTimer();
-}
-
 void Listen2SelectVC::initSubviews()
 {
     m_loudspeakerButton = addLoudspeakerButton();

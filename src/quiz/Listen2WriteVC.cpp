@@ -3,17 +3,10 @@
 #include "content/AppCommon.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/SystemColors.h"
+#include "platform/ui/PlatformColors.h"
 #include "widgets/KeyboardSupport.h"
 
 Listen2WriteVC::Listen2WriteVC(QObject *parent) : BaseQuizViewController(parent) {}
-
-void Listen2WriteVC::viewDidLoad()
-{
-    BaseQuizViewController::viewDidLoad();
-    initSubviews();
-    startQuizTimer();
-}
 
 void Listen2WriteVC::initSubviews()
 {
@@ -23,7 +16,7 @@ void Listen2WriteVC::initSubviews()
     const qreal width = 0.9 * root->bounds().width();
     const qreal top = m_loudspeakerButton->frame().bottom() + outerMargin();
     auto *field = new TextField(QRectF((root->bounds().width() - width) / 2, top, width, 40), root);
-    field->setBorder(2, SystemColors::darkGray());
+    field->setBorder(2, PlatformColors::darkGray());
     field->setReturnKeyType(TextField::ReturnKeyType::Done);
     field->setAlignment(Qt::AlignCenter);
     field->setBackgroundColor(Qt::white);

@@ -21,8 +21,7 @@ public:
 
     Button *loudspeakerButton() const { return m_loudspeakerButton; }
 
-    void viewDidLoad() override;
-    void initSubviews();
+    void initSubviews() override;
     void showCurrItem() override;
     void submitAction(QObject *sender) override;
     void quizOver() override;

@@ -7,7 +7,7 @@
 #include "content/AppCommon.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Fonts.h"
-#include "platform/ui/SystemColors.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/ViewSupport.h"
 #include "widgets/GradientBackground.h"
 
@@ -117,7 +117,7 @@ void QuizOutlineVC::styleQuizButton(Button *button, const QString &title, const 
     button->setCornerRadius(8);
     connect(button, &Button::touchUpInside, this, &QuizOutlineVC::quizClicked);
     button->setShowsTouchWhenHighlighted(true);
-    ViewSupport::setShadow(button, SystemColors::darkGray(), QPointF(1, 1), 1, 1);
+    ViewSupport::setShadow(button, PlatformColors::darkGray(), QPointF(1, 1), 1, 1);
 }
 
 void QuizOutlineVC::quizClicked(Button *sender)

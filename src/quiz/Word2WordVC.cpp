@@ -7,13 +7,6 @@
 
 Word2WordVC::Word2WordVC(QObject *parent) : BaseQuizViewController(parent) {}
 
-void Word2WordVC::viewDidLoad()
-{
-    BaseQuizViewController::viewDidLoad();
-    initSubviews();
-    startQuizTimer();
-}
-
 void Word2WordVC::initSubviews()
 {
     const qreal width = view()->bounds().width();

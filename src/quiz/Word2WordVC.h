@@ -19,8 +19,7 @@ public:
     bool foreign2Mother() const { return m_foreign2Mother; }
     void setForeign2Mother(bool foreign2Mother) { m_foreign2Mother = foreign2Mother; }
 
-    void viewDidLoad() override;
-    void initSubviews();
+    void initSubviews() override;
     void showCurrItem() override;
     void quizOver() override;
 

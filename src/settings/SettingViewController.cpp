@@ -12,9 +12,9 @@
 #include "platform/ui/AssetImages.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/ui/SharePanel.h"
 #include "platform/ui/Slider.h"
-#include "platform/ui/SystemColors.h"
 #include "platform/ui/SystemUi.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/ui/UrlOpener.h"
@@ -196,7 +196,7 @@ Label *SettingViewController::addValueLabel(TableViewCell *cell, qreal x, qreal 
     auto *label = new Label(QRectF(x, 0, width, m_rowHeight), cell);
     label->setBackgroundColor(Qt::transparent);
     label->setTextAlignment(Qt::AlignRight);
-    label->setTextColor(SystemColors::lightGray());
+    label->setTextColor(PlatformColors::lightGray());
     label->setFont(Fonts::systemFont(kValueFontSize));
     label->setText(text);
     label->show();
@@ -230,7 +230,7 @@ TableViewCell *SettingViewController::cellForRowAtIndexPath(TableView *, const I
     cell->setDisclosure(row.tag != kPlaySpeedTag);
     Label *title = cell->textLabel();
     title->setText(tr(row.title));
-    title->setTextColor(SystemColors::darkGray());
+    title->setTextColor(PlatformColors::darkGray());
     title->setAdjustsFontSizeToFitWidth(true);
 
     const qreal width = view()->bounds().width();

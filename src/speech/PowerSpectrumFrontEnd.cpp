@@ -1,5 +1,6 @@
 #include "PowerSpectrumFrontEnd.h"
 
+#include "SpeechLibraryLock.h"
 #include "platform/foundation/ZQLog.h"
 
 #include <sphinxbase/ckd_alloc.h>
@@ -30,6 +31,7 @@ PowerSpectrumFrontEnd::keptFrames(cmd_ln_s *decoderConfig, const qint16 *samples
 {
     if (!decoderConfig)
         return std::nullopt;
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     // The header says the front end claims the configuration, but this build takes its own
     // reference (an extra cmd_ln_retain leaks one configuration per run, and none is freed
     // twice without it: checked under AddressSanitizer).
@@ -126,6 +128,7 @@ AudioPowerSpectrumInfo PowerSpectrumFrontEnd::logPowerSpectrum(const qint16 *sam
         || framing.fftSize < framing.frameSize)
         return info;
 
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());  // FFTW planning
     const int size = framing.frameSize;
     const int fftSize = framing.fftSize;
     const int outputBins = fftSize / 2 + 1;

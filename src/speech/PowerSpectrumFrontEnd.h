@@ -27,8 +27,8 @@ struct cmd_ln_s;
 // `fftSize` points (FFTW3); value = max(ln(re^2 + im^2), 0) for bins 0 to bins - 1 (a bin
 // above fftSize / 2 stays 0).
 //
-// Thread: the caller's; FFTW planning is not thread-safe, so like the decoder this runs on
-// one thread at a time. Failure: keptFrames() returns no value when the second front end
+// Thread: any; the decoder library and FFTW's planner are not thread-safe, so both hold
+// SpeechLibraryLock. Failure: keptFrames() returns no value when the second front end
 // cannot be built or fails; logPowerSpectrum() never fails (bad framing gives no rows).
 class PowerSpectrumFrontEnd
 {

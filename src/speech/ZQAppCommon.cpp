@@ -1,24 +1,14 @@
 #include "ZQAppCommon.h"
 
-#include <QRegularExpression>
+#include "content/CorpusText.h"
+
 #include <QSet>
 
 #include <algorithm>
 
 QStringList ZQAppCommon::getAllWordFromText(const QString &text, bool uppercased)
 {
-    // Unicode properties make \s match every Unicode white space, as the platform's
-    // expressions do.
-    static const QRegularExpression wordPattern(
-        QStringLiteral("([^\\s.,!?؟、。]+)[\\s?؟!.,、。]"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    QStringList words;
-    auto matches = wordPattern.globalMatch(text + QLatin1Char(' '));
-    while (matches.hasNext()) {
-        const QString word = matches.next().captured(1);
-        words.append(uppercased ? word.toUpper() : word);
-    }
-    return words;
+    return CorpusText::words(text, uppercased);
 }
 
 QStringList ZQAppCommon::comparisonCorpusWords(const QString &expectedSentence,

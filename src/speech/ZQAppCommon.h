@@ -9,9 +9,8 @@
 class ZQAppCommon
 {
 public:
-    // Every run of characters other than white space and . , ! ? ؟ 、 。 that is followed by
-    // one of them (a space is appended to the text first, so the last word counts too), in
-    // order; upper-cased when asked.
+    // CorpusText::words: every run of characters other than white space and . , ! ? ؟ 、 。
+    // that is followed by one of them, in order; upper-cased when asked.
     static QStringList getAllWordFromText(const QString &text, bool uppercased);
 
     // The words a recording is compared against: the expected sentence's words, upper-cased,

@@ -1,19 +1,18 @@
 #include "ZQAudioUtil.h"
 
 #include "platform/foundation/ZQLog.h"
+#include "platform/media/AudioFileReader.h"
 
 #include <QFile>
 #include <QtEndian>
 
 #include <sndfile.h>
-#include <soxr.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <limits>
-#include <memory>
+
+static_assert(ZQAudioUtil::kTargetSampleRate == AudioFileReader::kSpeechSampleRate);
 
 namespace {
 
@@ -42,17 +41,17 @@ enum : quint32 {
     kFlagIsPacked = 8,
 };
 
-StreamDescription describe(SNDFILE *file, const SF_INFO &info)
+StreamDescription describe(const AudioFileReader &reader)
 {
     StreamDescription d;
-    d.sampleRate = info.samplerate;
-    d.channelsPerFrame = quint32(info.channels);
-    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    d.sampleRate = reader.sampleRate();
+    d.channelsPerFrame = quint32(reader.channels());
+    const int subtype = reader.sndfileFormat() & SF_FORMAT_SUBMASK;
     auto linear = [&](quint32 bits, quint32 flags, quint32 formatID) {
         d.formatID = formatID;
         d.bitsPerChannel = bits;
         d.formatFlags = flags | kFlagIsPacked;
-        if (sf_command(file, SFC_RAW_DATA_NEEDS_ENDSWAP, nullptr, 0) == SF_TRUE)
+        if (reader.rawDataNeedsEndSwap())
             d.formatFlags |= kFlagIsBigEndian;
         d.framesPerPacket = 1;
         d.bytesPerFrame = bits / 8 * d.channelsPerFrame;
@@ -65,7 +64,7 @@ StreamDescription describe(SNDFILE *file, const SF_INFO &info)
     };
     const quint32 lpcm = quint32(ZQAudioUtil::fourCharCode("lpcm"));
     // FLAC files carry their source sample width as subtype; the stream is compressed.
-    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_FLAC) {
+    if ((reader.sndfileFormat() & SF_FORMAT_TYPEMASK) == SF_FORMAT_FLAC) {
         compressed("flac", 0);
         return d;
     }
@@ -94,72 +93,8 @@ StreamDescription describe(SNDFILE *file, const SF_INFO &info)
     return d;
 }
 
-struct SndFileCloser
+void logFormat(const QString &path, const StreamDescription &format)
 {
-    void operator()(SNDFILE *file) const { sf_close(file); }
-};
-struct SoxrDeleter
-{
-    void operator()(soxr *resampler) const { soxr_delete(resampler); }
-};
-
-// Collects mono float samples as 16-bit little-endian bytes, refusing to grow past a bound.
-class SampleSink
-{
-public:
-    SampleSink(qint64 expectedSamples, qint64 maxSamples) : m_maxSamples(maxSamples)
-    {
-        m_bytes.reserve(qsizetype(std::clamp<qint64>(expectedSamples, 0, maxSamples) * 2));
-    }
-
-    bool append(const float *samples, size_t count)
-    {
-        if (qint64(count) > m_maxSamples - m_bytes.size() / 2)
-            return false;
-        const qsizetype start = m_bytes.size();
-        m_bytes.resize(start + qsizetype(count) * 2);
-        char *out = m_bytes.data() + start;
-        for (size_t i = 0; i < count; ++i) {
-            float scaled = samples[i] * 32768.0f;
-            if (!(scaled == scaled))  // NaN
-                scaled = 0.0f;
-            scaled = std::clamp(scaled, -32768.0f, 32767.0f);
-            qToLittleEndian<qint16>(qint16(std::lrintf(scaled)), out + 2 * i);
-        }
-        return true;
-    }
-
-    QByteArray take() { return std::move(m_bytes); }
-
-private:
-    QByteArray m_bytes;
-    qint64 m_maxSamples;
-};
-
-} // namespace
-
-qint32 ZQAudioUtil::decodeAudioDataFromFile(const QString &path, AudioDataInfo &info)
-{
-    SF_INFO sfInfo;
-    std::memset(&sfInfo, 0, sizeof sfInfo);
-    std::unique_ptr<SNDFILE, SndFileCloser> file(
-        sf_open(QFile::encodeName(path).constData(), SFM_READ, &sfInfo));
-    if (!file) {
-        const int error = sf_error(nullptr);
-        ZQLog::log(QStringLiteral(" can not open the file: %1 (%2)")
-                       .arg(path, QString::fromUtf8(sf_strerror(nullptr))),
-                   kErrorLevel);
-        return error != 0 ? error : StatusOpenFailed;
-    }
-    if (sfInfo.channels <= 0 || sfInfo.samplerate <= 0) {
-        ZQLog::log(QStringLiteral(" can not get property of kExtAudioFileProperty_FileDataFormat "
-                                  "from the file: %1")
-                       .arg(path),
-                   kErrorLevel);
-        return StatusBadFormat;
-    }
-
-    const StreamDescription format = describe(file.get(), sfInfo);
     ZQLog::log(QStringLiteral("The audio data format from the file \"%1\":\nBitsPerChannel:%2 "
                               "\nBytesPerFrame: %3 \nBytesPerPacket: %4 \nChannelsPerFrame: %5 "
                               "\nFormatFlags: %6 \nFormatID: %7 \nFramesPerPacket: %8 "
@@ -174,115 +109,92 @@ qint32 ZQAudioUtil::decodeAudioDataFromFile(const QString &path, AudioDataInfo &
                    .arg(format.framesPerPacket)
                    .arg(format.reserved),
                kProgressLevel);
+}
+
+qint32 reportOpenFailure(const AudioFileReader &reader, const QString &path)
+{
+    if (reader.status() == AudioFileReader::Status::BadFormat) {
+        ZQLog::log(QStringLiteral(" can not get property of kExtAudioFileProperty_FileDataFormat "
+                                  "from the file: %1")
+                       .arg(path),
+                   kErrorLevel);
+        return ZQAudioUtil::StatusBadFormat;
+    }
+    ZQLog::log(QStringLiteral(" can not open the file: %1 (%2)").arg(path, reader.reason()),
+               kErrorLevel);
+    return reader.sndfileError() != 0 ? reader.sndfileError() : ZQAudioUtil::StatusOpenFailed;
+}
+
+qint32 reportReadFailure(const AudioFileReader &reader, const QString &path)
+{
+    if (reader.status() == AudioFileReader::Status::ResamplerFailed) {
+        ZQLog::log(QStringLiteral(" can not set property of kExtAudioFileProperty_ClientDataFormat"
+                                  " for the file: %1 (%2)")
+                       .arg(path, reader.reason()),
+                   kErrorLevel);
+        return ZQAudioUtil::StatusConverterFailed;
+    }
+    qint32 status = ZQAudioUtil::StatusConverterFailed;
+    QString reason = reader.reason();
+    if (reader.status() == AudioFileReader::Status::ReadFailed) {
+        status = ZQAudioUtil::StatusReadFailed;
+    } else if (reader.status() == AudioFileReader::Status::TooLong) {
+        status = ZQAudioUtil::StatusTooLong;
+        reason = QStringLiteral("longer than %1 seconds").arg(ZQAudioUtil::kMaxDurationSeconds);
+    }
+    ZQLog::log(QStringLiteral(" can not read data from the file: %1 (%2)").arg(path, reason),
+               kErrorLevel);
+    return status;
+}
+
+// The header's length decides before anything is decoded; a file that does not state its
+// length is bounded while it is read.
+bool statedTooLong(const AudioFileReader &reader, const QString &path)
+{
+    if (reader.frameCount() <= ZQAudioUtil::kMaxDurationSeconds * reader.sampleRate())
+        return false;
+    ZQLog::log(QStringLiteral(" can not decode the file, it is longer than %1 seconds: %2")
+                   .arg(ZQAudioUtil::kMaxDurationSeconds)
+                   .arg(path),
+               kErrorLevel);
+    return true;
+}
+
+QByteArray littleEndianBytes(const std::vector<qint16> &samples)
+{
+    QByteArray bytes(qsizetype(samples.size()) * 2, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (size_t i = 0; i < samples.size(); ++i)
+        qToLittleEndian<qint16>(samples[i], out + 2 * i);
+    return bytes;
+}
+
+} // namespace
+
+qint32 ZQAudioUtil::decodeAudioDataFromFile(const QString &path, AudioDataInfo &info)
+{
+    AudioFileReader reader;
+    if (!reader.open(path))
+        return reportOpenFailure(reader, path);
+    const StreamDescription format = describe(reader);
+    logFormat(path, format);
+    if (statedTooLong(reader, path))
+        return StatusTooLong;
+
+    std::vector<qint16> samples;
+    if (!reader.readSpeechSamples(&samples, kMaxDurationSeconds * kTargetSampleRate))
+        return reportReadFailure(reader, path);
 
     // A compressed format has no fixed frame size; it counts as 8 bits per channel.
     const quint32 bitsPerChannel = format.bytesPerFrame == 0 ? 8 : format.bitsPerChannel;
-
-    const qint64 rate = sfInfo.samplerate;
-    const qint64 fileFrames = sfInfo.frames;
-    const bool lengthKnown = fileFrames >= 0 && fileFrames != SF_COUNT_MAX;
-    if (lengthKnown && fileFrames > kMaxDurationSeconds * rate) {
-        ZQLog::log(QStringLiteral(" can not decode the file, it is longer than %1 seconds: %2")
-                       .arg(kMaxDurationSeconds)
-                       .arg(path),
-                   kErrorLevel);
-        return StatusTooLong;
-    }
-
-    // Expected decoded length, used only to reserve the block; what is actually decoded
-    // decides its size.
-    const qint64 maxSamples = kMaxDurationSeconds * kTargetSampleRate;
-    const qint64 expectedSamples =
-        lengthKnown ? (fileFrames * kTargetSampleRate + rate - 1) / rate : 0;
-    SampleSink sink(expectedSamples, maxSamples);
-
-    std::unique_ptr<soxr, SoxrDeleter> resampler;
-    if (rate != kTargetSampleRate) {
-        soxr_error_t error = nullptr;
-        const soxr_io_spec_t ioSpec = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
-        const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-        resampler.reset(soxr_create(double(rate), double(kTargetSampleRate), 1, &error, &ioSpec,
-                                    &quality, nullptr));
-        if (!resampler || error) {
-            ZQLog::log(QStringLiteral(" can not set property of kExtAudioFileProperty_ClientDataFormat"
-                                      " for the file: %1 (%2)")
-                           .arg(path, QString::fromUtf8(soxr_strerror(error))),
-                       kErrorLevel);
-            return StatusConverterFailed;
-        }
-    }
-
-    sf_command(file.get(), SFC_SET_NORM_FLOAT, nullptr, SF_TRUE);
-    const int channels = sfInfo.channels;
-    // One 8192-byte transfer buffer of interleaved floats (more for files with very many
-    // channels, so that one frame always fits).
-    std::vector<float> interleaved(std::max<size_t>(2048, size_t(channels)));
-    const sf_count_t framesPerRead = sf_count_t(interleaved.size() / size_t(channels));
-    std::vector<float> mono(static_cast<size_t>(framesPerRead));
-    std::vector<float> resampled(resampler ? size_t(framesPerRead * kTargetSampleRate / rate) + 256
-                                           : 0);
-
-    auto fail = [&](qint32 status, const QString &reason) {
-        ZQLog::log(QStringLiteral(" can not read data from the file: %1 (%2)").arg(path, reason),
-                   kErrorLevel);
-        return status;
-    };
-    const QString tooLong = QStringLiteral("longer than %1 seconds").arg(kMaxDurationSeconds);
-
-    // Resamples `count` mono samples (or flushes the resampler when `samples` is null).
-    auto resample = [&](const float *samples, size_t count) -> bool {
-        size_t offset = 0;
-        for (;;) {
-            size_t used = 0;
-            size_t produced = 0;
-            const soxr_error_t error =
-                soxr_process(resampler.get(), samples ? samples + offset : nullptr, count - offset,
-                             &used, resampled.data(), resampled.size(), &produced);
-            if (error)
-                return false;
-            if (samples && used == 0 && produced == 0)
-                return false;  // no progress: never spin
-            offset += used;
-            if (produced > 0 && !sink.append(resampled.data(), produced))
-                return false;
-            if (samples ? offset >= count : produced == 0)
-                return true;
-        }
-    };
-
-    for (;;) {
-        const sf_count_t frames = sf_readf_float(file.get(), interleaved.data(), framesPerRead);
-        if (frames <= 0)
-            break;
-        for (sf_count_t f = 0; f < frames; ++f) {
-            const float *frame = interleaved.data() + f * channels;
-            float sum = 0.0f;
-            for (int c = 0; c < channels; ++c)
-                sum += frame[c];
-            mono[size_t(f)] = channels == 1 ? sum : sum / float(channels);
-        }
-        if (resampler) {
-            if (!resample(mono.data(), size_t(frames)))
-                return soxr_error(resampler.get())
-                    ? fail(StatusConverterFailed, QString::fromUtf8(soxr_error(resampler.get())))
-                    : fail(StatusTooLong, tooLong);
-        } else if (!sink.append(mono.data(), size_t(frames))) {
-            return fail(StatusTooLong, tooLong);
-        }
-    }
-    if (sf_error(file.get()) != SF_ERR_NO_ERROR)
-        return fail(StatusReadFailed, QString::fromUtf8(sf_strerror(file.get())));
-    if (resampler && !resample(nullptr, 0))
-        return fail(StatusConverterFailed, QStringLiteral("flushing the resampler failed"));
-
-    QByteArray bytes = sink.take();
-    info.sample_rate = quint64(rate);
+    const int channels = reader.channels();
+    info.sample_rate = quint64(reader.sampleRate());
     info.format_tag = format.formatID;
     info.channels = qint16(std::min(channels, int(std::numeric_limits<qint16>::max())));
     info.bits_per_sample = qint16(std::min<qint64>(qint64(bitsPerChannel) * channels,
                                                    std::numeric_limits<qint16>::max()));
-    info.size = qint32(bytes.size());
-    info.data = std::move(bytes);
+    info.data = littleEndianBytes(samples);
+    info.size = qint32(info.data.size());
     ZQLog::log(QStringLiteral("The sum of %1 data, have read %2 from the file: %3")
                    .arg(info.size)
                    .arg(info.data.size())
@@ -308,6 +220,23 @@ bool waveError(const QString &path, const QString &reason)
     std::fflush(stdout);
     ZQLog::log(QStringLiteral(" can not read the WAVE file %1: %2").arg(path, reason), kErrorLevel);
     return false;
+}
+
+// The 16 bytes of a PCM "fmt " chunk of `length` bytes, read at the file's position.
+bool readFormatChunk(QFile &file, qint64 length, AudioDataInfo &result)
+{
+    const QByteArray fmt = file.read(16);
+    if (length < 16 || fmt.size() < 16)
+        return false;
+    const char *p = fmt.constData();
+    result.format_length = quint64(length);
+    result.format_tag = qFromLittleEndian<quint16>(p);
+    result.channels = qFromLittleEndian<qint16>(p + 2);
+    result.sample_rate = qFromLittleEndian<quint32>(p + 4);
+    result.avg_bytes_sec = qFromLittleEndian<quint32>(p + 8);
+    result.block_align = qFromLittleEndian<qint16>(p + 12);
+    result.bits_per_sample = qFromLittleEndian<qint16>(p + 14);
+    return true;
 }
 }
 
@@ -336,17 +265,8 @@ bool ZQAudioUtil::decodeWaveData(const QString &path, AudioDataInfo &info)
         const qint64 length = qFromLittleEndian<quint32>(chunkHeader.constData() + 4);
         const qint64 payload = position + 8;
         if (id == "fmt ") {
-            const QByteArray fmt = file.read(16);
-            if (length < 16 || fmt.size() < 16)
+            if (!readFormatChunk(file, length, result))
                 return waveError(path, QStringLiteral("format chunk too short"));
-            const char *p = fmt.constData();
-            result.format_length = quint64(length);
-            result.format_tag = qFromLittleEndian<quint16>(p);
-            result.channels = qFromLittleEndian<qint16>(p + 2);
-            result.sample_rate = qFromLittleEndian<quint32>(p + 4);
-            result.avg_bytes_sec = qFromLittleEndian<quint32>(p + 8);
-            result.block_align = qFromLittleEndian<qint16>(p + 12);
-            result.bits_per_sample = qFromLittleEndian<qint16>(p + 14);
             haveFormat = true;
         } else if (id == "data") {
             if (!haveFormat)

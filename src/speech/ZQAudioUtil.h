@@ -9,10 +9,10 @@
 // Turns audio files into signed 16-bit samples for the recogniser.
 //
 // decodeAudioDataFromFile() reads any file libsndfile reads (CAF/ALAC recordings, MP3
-// voices, WAV, FLAC, ...), mixes the channels down to mono (the mean of the channels),
-// resamples to 16 kHz with libsoxr when the file has another rate, and stores the result as
-// 16-bit little-endian samples. The decoded block is sized by what was actually decoded, in
-// 64-bit arithmetic; files longer than kMaxDurationSeconds are refused.
+// voices, WAV, FLAC, ...) as the platform's AudioFileReader does for every sound: mixed
+// down to mono (the mean of the channels), resampled to 16 kHz with libsoxr when the file
+// has another rate, and stored as 16-bit little-endian samples. The decoded block is sized
+// by what was actually decoded; files longer than kMaxDurationSeconds are refused.
 //
 // decodeWaveData() reads an uncompressed RIFF/WAVE file as stored (no conversion): it walks
 // the chunks to "fmt " and "data", skipping any others, and never trusts a data length

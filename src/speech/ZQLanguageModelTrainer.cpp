@@ -1,7 +1,10 @@
 #include "ZQLanguageModelTrainer.h"
 
 #include "PronunciationLookup.h"
+#include "SpeechLibraryLock.h"
+#include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/ResourceLocator.h"
+#include "content/CorpusText.h"
 #include "content/ZQFileUtil.h"
 #include "platform/foundation/ZQLog.h"
 #include "speech/lmtk/Lmtk.h"
@@ -9,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QStringDecoder>
 #include <QtDebug>
 
@@ -69,27 +71,20 @@ ZQStatus toolkitError(const lmtk::Status &result)
     return status;
 }
 
-// Written to a temporary file beside `path` and renamed over it, so a reader sees either
-// the previous file or the whole new one. There is no sync to disk: these files are rebuilt
-// by every run and most are deleted again within milliseconds, while each sync costs about
-// as much as the whole generation.
+// Written atomically without a sync to disk: these files are rebuilt by every run and most
+// are deleted again within milliseconds, while each sync costs about as much as the whole
+// generation.
 ZQStatus writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        return fileError(file, path);
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        ZQStatus status;
-        status.code = int(QFileDevice::RenameError);
-        status.domain = ZQStatus::platformErrorDomain();
-        status.description = QString::fromLocal8Bit(std::strerror(errno));
-        status.userInfo.insert(QStringLiteral("path"), path);
-        return status;
-    }
-    file.setAutoRemove(false);
-    return {};
+    AtomicFile::Failure failure;
+    if (AtomicFile::write(path, bytes, &failure, AtomicFile::Durability::Unsynced))
+        return {};
+    ZQStatus status;
+    status.code = int(failure.code);
+    status.domain = ZQStatus::platformErrorDomain();
+    status.description = failure.reason;
+    status.userInfo.insert(QStringLiteral("path"), path);
+    return status;
 }
 
 // Runs a toolkit program with an argument vector: the program name first, every entry
@@ -109,6 +104,14 @@ lmtk::Status runWithArguments(Program &&program, const QString &name, QStringLis
     return program(int(arguments.size()), argv.data());
 }
 
+// One or more white-space characters, Unicode's included.
+const QRegularExpression &whiteSpaceRun()
+{
+    static const QRegularExpression pattern(QStringLiteral("\\s+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 QString errnoText()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -119,11 +122,171 @@ FILE *openStream(const QString &path, const char *mode)
     return std::fopen(QFile::encodeName(path).constData(), mode);
 }
 
+// The pronunciation lookup list as text. It is decoded statelessly, so a sequence cut off
+// at the end of the file counts as an error too. The list (megabytes) is decoded straight
+// from a mapping of the file when possible, which spares a copy of it in fresh memory.
+ZQStatus readLookupText(const QString &lookupListPath, QString *lookupText)
+{
+    QFile lookupFile(lookupListPath);
+    ZQStatus status;
+    if (lookupFile.open(QIODevice::ReadOnly)) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const qint64 lookupSize = lookupFile.size();
+        if (uchar *mapped = lookupSize > 0 ? lookupFile.map(0, lookupSize) : nullptr) {
+            *lookupText = decoder(QByteArrayView(mapped, lookupSize));
+            lookupFile.unmap(mapped);
+        } else {
+            *lookupText = decoder(lookupFile.readAll());
+        }
+        if (lookupFile.error() == QFileDevice::NoError && !decoder.hasError())
+            return status;
+        status = fileError(lookupFile, lookupListPath);
+        if (decoder.hasError()) {
+            status.code = int(QFileDevice::ReadError);
+            status.description = QStringLiteral("%1 is not valid UTF-8 text").arg(lookupListPath);
+        }
+    } else {
+        status = fileError(lookupFile, lookupListPath);
+    }
+    qWarning().noquote() << QStringLiteral("Error while trying to load the pronunciation dictionary: %1")
+                                .arg(status.description);
+    return status;
 }
 
-ZQLanguageModelTrainer::ZQLanguageModelTrainer()
+// The files of one toolkit run on the corpus B/N.corpus.
+struct ToolkitFiles
+{
+    QString corpus;
+    QString alternative;  // the corpus with an extra sentence, read by text2idngram
+    QString pipe;
+    QString vocab;
+    QString idngram;
+    QString ccs;
+    QString arpa;
+    QString dmp;
+
+    explicit ToolkitFiles(const QString &corpusPath)
+        : corpus(corpusPath)
+        , alternative(corpusPath + QStringLiteral(".alternative.corpus"))
+    {
+        const qsizetype cut = corpusPath.indexOf(QStringLiteral(".corpus"));
+        const QString base = cut >= 0 ? corpusPath.left(cut) : corpusPath;
+        pipe = base + QStringLiteral("_pipe.txt");
+        vocab = base + QStringLiteral(".vocab");
+        idngram = base + QStringLiteral(".idngram");
+        ccs = base + QStringLiteral(".ccs");
+        arpa = base + QStringLiteral(".arpa");
+        dmp = base + QStringLiteral(".DMP");
+    }
+
+    // Everything but the corpus and the model the run leaves behind.
+    QStringList intermediates() const { return {pipe, vocab, idngram, ccs, alternative}; }
+};
+
+// The corpus plus one extra sentence of a word outside the vocabulary: its n-grams are
+// dropped by the closed-vocabulary model, but they give the corpus's last real words their
+// counts (lower orders are derived from the trigrams' prefixes).
+void writeAlternativeCorpus(const ToolkitFiles &files)
+{
+    QFile corpus(files.corpus);
+    QByteArray text;
+    if (corpus.open(QIODevice::ReadOnly))
+        text = corpus.readAll();
+    else
+        qWarning().noquote() << QStringLiteral("Error: %1").arg(corpus.errorString());
+    text += QByteArrayLiteral("<s> _____REPLACEMENTTOKEN </s>");
+    const ZQStatus written = writeAtomically(files.alternative, text);
+    if (!written.isSuccess())
+        qWarning().noquote() << QStringLiteral("Error: %1").arg(written.description);
+}
+
+// What a stream step logs; each step words its messages a little differently.
+struct StreamStepLog
+{
+    const char *readFailed;
+    const char *readOpened;
+    const char *writeFailed;
+    const char *writeOpened;
+    const char *starting;
+    const char *done;
+};
+
+const StreamStepLog wordFrequencyLog{
+    "Error: unable to open %1 for reading, error: %2", "Able to open %1 for reading",
+    "Error: unable to open %1 for writing, error: %2", "Able to open %1 for writing",
+    "Starting text2wfreq_impl", "Done with text2wfreq_impl"};
+const StreamStepLog vocabularyLog{
+    "Error: unable to open %1 for reading. error: %2", "Able to open %1 for reading.",
+    "Error: unable to open %1 for writing error: %2", "Able to open %1 for writing",
+    "Starting wfreq2vocab", "Done with wfreq2vocab"};
+
+ZQStatus unableToOpen(const QString &path)
+{
+    return toolkitError(lmtk::Status::error(lmtk::IoError, "unable to open " + path.toStdString()));
+}
+
+// Runs a toolkit step that reads one stream and writes another; the step closes its
+// output stream.
+template <typename Step>
+ZQStatus runStreamStep(const QString &inputPath, const QString &outputPath,
+                       const StreamStepLog &log, Step &&step)
+{
+    FILE *in = openStream(inputPath, "rb");
+    if (!in) {
+        logError(QString::fromLatin1(log.readFailed).arg(inputPath, errnoText()));
+        return unableToOpen(inputPath);
+    }
+    logProgress(QString::fromLatin1(log.readOpened).arg(inputPath));
+    FILE *out = openStream(outputPath, "wb");
+    if (!out) {
+        logError(QString::fromLatin1(log.writeFailed).arg(outputPath, errnoText()));
+        std::fclose(in);
+        return unableToOpen(outputPath);
+    }
+    logProgress(QString::fromLatin1(log.writeOpened).arg(outputPath));
+    logProgress(QString::fromLatin1(log.starting));
+    const lmtk::Status result = step(in, out);
+    std::fclose(in);
+    logProgress(QString::fromLatin1(log.done));
+    return result.ok() ? ZQStatus() : toolkitError(result);
+}
+
+ZQStatus runIdngrams(const ToolkitFiles &files, const QString &tempTemplate)
+{
+    logProgress(QStringLiteral("Starting text2idngram"));
+    const lmtk::Status result =
+        runWithArguments(lmtk::text2idngram, QStringLiteral("text2idngram"),
+                         {QStringLiteral("-vocab"), files.vocab, QStringLiteral("-idngram"), files.idngram,
+                          QStringLiteral("-textfile"), files.alternative,
+                          QStringLiteral("-temp_directory"), tempTemplate});
+    logProgress(QStringLiteral("Done with text2idngram"));
+    return result.ok() ? ZQStatus() : toolkitError(result);
+}
+
+// The context cues, then the model itself.
+ZQStatus runModel(const ToolkitFiles &files, const QString &algorithmType, int verbosity)
+{
+    const ZQStatus cues = writeAtomically(files.ccs, QByteArrayLiteral("<s>\n</s>"));
+    if (!cues.isSuccess())
+        logError(QStringLiteral("Error: context cues file was not written out, %1").arg(cues.description));
+    logProgress(QStringLiteral("Starting idngram2lm"));
+    const lmtk::Status result =
+        runWithArguments(lmtk::idngram2lm, QStringLiteral("idngram2lm"),
+                         {QStringLiteral("-vocab_type"), QStringLiteral("0"), QStringLiteral("-idngram"),
+                          files.idngram, QStringLiteral("-vocab"), files.vocab, QStringLiteral("-arpa"),
+                          files.arpa, QStringLiteral("-context"), files.ccs, algorithmType,
+                          QStringLiteral("-verbosity"), QString::number(verbosity)});
+    logProgress(QStringLiteral("Done with idngram2lm"));
+    return result.ok() ? ZQStatus() : toolkitError(result);
+}
+
+}
+
+ZQLanguageModelTrainer::ZQLanguageModelTrainer() : ZQLanguageModelTrainer(ZQFileUtil::getCachesDirectory()) {}
+
+ZQLanguageModelTrainer::ZQLanguageModelTrainer(const QString &lmBasePath)
     : m_algorithmType(QStringLiteral("-witten_bell"))
-    , m_lmBasePath(ZQFileUtil::getCachesDirectory())
+    , m_lmBasePath(lmBasePath)
 {
 }
 
@@ -140,6 +303,7 @@ ZQStatus ZQLanguageModelTrainer::generateLanguageModelFromArray(const QStringLis
                                                                 const QString &fileName,
                                                                 const QString &acousticModelPath)
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     QElapsedTimer total;
     total.start();
     const QString lookupListPath = acousticModelPath + QLatin1Char('/') + lookupListFileName();
@@ -163,35 +327,10 @@ ZQStatus ZQLanguageModelTrainer::generateLanguageModelFromArray(const QStringLis
     const QStringList dictionaryWords = cleanDictionaryWordArray(entries);
     checkPhoneticDictionaryAtAcousticModelPath(acousticModelPath);
 
-    QFile lookupFile(lookupListPath);
-    if (!lookupFile.open(QIODevice::ReadOnly)) {
-        status = fileError(lookupFile, lookupListPath);
-        qWarning().noquote() << QStringLiteral("Error while trying to load the pronunciation dictionary: %1")
-                                    .arg(status.description);
-        return status;
-    }
-    // Stateless, so a sequence cut off at the end of the file counts as an error too. The
-    // list (megabytes) is decoded straight from a mapping of the file when possible, which
-    // spares a copy of it in fresh memory.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString lookupText;
-    const qint64 lookupSize = lookupFile.size();
-    if (uchar *mapped = lookupSize > 0 ? lookupFile.map(0, lookupSize) : nullptr) {
-        lookupText = decoder(QByteArrayView(mapped, lookupSize));
-        lookupFile.unmap(mapped);
-    } else {
-        lookupText = decoder(lookupFile.readAll());
-    }
-    if (lookupFile.error() != QFileDevice::NoError || decoder.hasError()) {
-        status = fileError(lookupFile, lookupListPath);
-        if (decoder.hasError()) {
-            status.code = int(QFileDevice::ReadError);
-            status.description = QStringLiteral("%1 is not valid UTF-8 text").arg(lookupListPath);
-        }
-        qWarning().noquote() << QStringLiteral("Error while trying to load the pronunciation dictionary: %1")
-                                    .arg(status.description);
+    status = readLookupText(lookupListPath, &lookupText);
+    if (!status.isSuccess())
         return status;
-    }
 
     QElapsedTimer lookupTimer;
     lookupTimer.start();
@@ -225,8 +364,7 @@ std::optional<ZQStatus> ZQLanguageModelTrainer::generateLanguageModelFromTextFil
 
 QStringList ZQLanguageModelTrainer::compactWhitespaceOfArrayEntries(const QStringList &entries) const
 {
-    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
-                                               QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpression &whiteSpace = whiteSpaceRun();
     QStringList result;
     result.reserve(entries.size());
     for (const QString &entry : entries)
@@ -275,114 +413,36 @@ ZQStatus ZQLanguageModelTrainer::runCMUCLMTKOnCorpusFile(const QString &corpusPa
 {
     Q_UNUSED(withDMP);  // the outputDMP property decides
     m_verbosity = speechLoggingEnabled ? 10 : -1;
-    const qsizetype cut = corpusPath.indexOf(QStringLiteral(".corpus"));
-    const QString base = cut >= 0 ? corpusPath.left(cut) : corpusPath;
-    const QString alternativePath = corpusPath + QStringLiteral(".alternative.corpus");
-    const QString pipePath = base + QStringLiteral("_pipe.txt");
-    const QString vocabPath = base + QStringLiteral(".vocab");
-    const QString idngramPath = base + QStringLiteral(".idngram");
-    const QString ccsPath = base + QStringLiteral(".ccs");
-    const QString arpaPath = base + QStringLiteral(".arpa");
-    const QString dmpPath = base + QStringLiteral(".DMP");
-
-    // The corpus plus one extra sentence of a word outside the vocabulary: its n-grams are
-    // dropped by the closed-vocabulary model, but they give the corpus's last real words
-    // their counts (lower orders are derived from the trigrams' prefixes).
-    {
-        QFile corpus(corpusPath);
-        QByteArray text;
-        if (corpus.open(QIODevice::ReadOnly))
-            text = corpus.readAll();
-        else
-            qWarning().noquote() << QStringLiteral("Error: %1").arg(corpus.errorString());
-        text += QByteArrayLiteral("<s> _____REPLACEMENTTOKEN </s>");
-        const ZQStatus written = writeAtomically(alternativePath, text);
-        if (!written.isSuccess())
-            qWarning().noquote() << QStringLiteral("Error: %1").arg(written.description);
-    }
+    const ToolkitFiles files(corpusPath);
+    writeAlternativeCorpus(files);
 
     auto run = [&]() -> ZQStatus {
-        // Word frequencies.
-        FILE *in = openStream(corpusPath, "rb");
-        if (!in) {
-            logError(QStringLiteral("Error: unable to open %1 for reading, error: %2").arg(corpusPath, errnoText()));
-            return toolkitError(lmtk::Status::error(lmtk::IoError, "unable to open " + corpusPath.toStdString()));
-        }
-        logProgress(QStringLiteral("Able to open %1 for reading").arg(corpusPath));
-        FILE *out = openStream(pipePath, "wb");
-        if (!out) {
-            logError(QStringLiteral("Error: unable to open %1 for writing, error: %2").arg(pipePath, errnoText()));
-            std::fclose(in);
-            return toolkitError(lmtk::Status::error(lmtk::IoError, "unable to open " + pipePath.toStdString()));
-        }
-        logProgress(QStringLiteral("Able to open %1 for writing").arg(pipePath));
-        logProgress(QStringLiteral("Starting text2wfreq_impl"));
-        lmtk::Status result = lmtk::text2wfreq(in, out, 7500, m_verbosity);
-        std::fclose(in);
-        logProgress(QStringLiteral("Done with text2wfreq_impl"));
-        if (!result.ok())
-            return toolkitError(result);
-
-        // Vocabulary.
-        in = openStream(pipePath, "rb");
-        if (!in) {
-            logError(QStringLiteral("Error: unable to open %1 for reading. error: %2").arg(pipePath, errnoText()));
-            return toolkitError(lmtk::Status::error(lmtk::IoError, "unable to open " + pipePath.toStdString()));
-        }
-        logProgress(QStringLiteral("Able to open %1 for reading.").arg(pipePath));
-        out = openStream(vocabPath, "wb");
-        if (!out) {
-            logError(QStringLiteral("Error: unable to open %1 for writing error: %2").arg(vocabPath, errnoText()));
-            std::fclose(in);
-            return toolkitError(lmtk::Status::error(lmtk::IoError, "unable to open " + vocabPath.toStdString()));
-        }
-        logProgress(QStringLiteral("Able to open %1 for writing").arg(vocabPath));
-        logProgress(QStringLiteral("Starting wfreq2vocab"));
-        result = lmtk::wfreq2vocab(in, out, -1, -1, 64000, m_verbosity);
-        std::fclose(in);
-        logProgress(QStringLiteral("Done with wfreq2vocab"));
-        if (!result.ok())
-            return toolkitError(result);
-
-        // Id n-grams.
-        logProgress(QStringLiteral("Starting text2idngram"));
-        const QString tempTemplate = pathInBase(QStringLiteral("cmuclmtk-XXXXXX"));
-        result = runWithArguments(lmtk::text2idngram, QStringLiteral("text2idngram"),
-                                  {QStringLiteral("-vocab"), vocabPath, QStringLiteral("-idngram"), idngramPath,
-                                   QStringLiteral("-textfile"), alternativePath,
-                                   QStringLiteral("-temp_directory"), tempTemplate});
-        logProgress(QStringLiteral("Done with text2idngram"));
-        if (!result.ok())
-            return toolkitError(result);
-
-        // Context cues.
-        const ZQStatus cues = writeAtomically(ccsPath, QByteArrayLiteral("<s>\n</s>"));
-        if (!cues.isSuccess())
-            logError(QStringLiteral("Error: context cues file was not written out, %1").arg(cues.description));
-
-        // Model.
+        ZQStatus status = runStreamStep(files.corpus, files.pipe, wordFrequencyLog, [&](FILE *in, FILE *out) {
+            return lmtk::text2wfreq(in, out, 7500, m_verbosity);
+        });
+        if (!status.isSuccess())
+            return status;
+        status = runStreamStep(files.pipe, files.vocab, vocabularyLog, [&](FILE *in, FILE *out) {
+            return lmtk::wfreq2vocab(in, out, -1, -1, 64000, m_verbosity);
+        });
+        if (!status.isSuccess())
+            return status;
+        status = runIdngrams(files, pathInBase(QStringLiteral("cmuclmtk-XXXXXX")));
+        if (!status.isSuccess())
+            return status;
         if (m_algorithmType.isEmpty())
             m_algorithmType = QStringLiteral("-witten_bell");
-        logProgress(QStringLiteral("Starting idngram2lm"));
-        result = runWithArguments(lmtk::idngram2lm, QStringLiteral("idngram2lm"),
-                                  {QStringLiteral("-vocab_type"), QStringLiteral("0"),
-                                   QStringLiteral("-idngram"), idngramPath, QStringLiteral("-vocab"), vocabPath,
-                                   QStringLiteral("-arpa"), arpaPath, QStringLiteral("-context"), ccsPath,
-                                   m_algorithmType, QStringLiteral("-verbosity"), QString::number(m_verbosity)});
-        logProgress(QStringLiteral("Done with idngram2lm"));
-        if (!result.ok())
-            return toolkitError(result);
-
-        if (m_outputDMP)
-            return convertARPAAtPath(arpaPath, dmpPath);
-        return {};
+        status = runModel(files, m_algorithmType, m_verbosity);
+        if (!status.isSuccess() || !m_outputDMP)
+            return status;
+        return convertARPAAtPath(files.arpa, files.dmp);
     };
 
     const ZQStatus status = run();
     if (!status.isSuccess())
         logError(QStringLiteral("Error: %1").arg(status.description));
 
-    for (const QString &path : {pipePath, vocabPath, idngramPath, ccsPath, alternativePath}) {
+    for (const QString &path : files.intermediates()) {
         if (QFileInfo::exists(path) && !QFile::remove(path))
             logError(QStringLiteral("couldn't delete the file %1\n").arg(path));
     }
@@ -403,8 +463,7 @@ ZQStatus ZQLanguageModelTrainer::convertARPAAtPath(const QString &arpaPath, cons
 
 QStringList ZQLanguageModelTrainer::cleanDictionaryWordArray(const QStringList &entries)
 {
-    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
-                                               QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpression &whiteSpace = whiteSpaceRun();
     const QRegularExpression &removable = sanitizeDictionaryCharacterSet();
     QStringList words;
     auto add = [&](QString word) {
@@ -466,7 +525,7 @@ QVariantMap ZQLanguageModelTrainer::assembleUserInfoDictionaryForLanguageModelsF
 const QRegularExpression &ZQLanguageModelTrainer::sanitizeDictionaryCharacterSet()
 {
     if (!m_sanitizeDictionaryCharacterSet)
-        m_sanitizeDictionaryCharacterSet.emplace(QStringLiteral("[^\\p{L}\\p{M}\\p{N}']"));
+        m_sanitizeDictionaryCharacterSet.emplace(CorpusText::nonDictionaryCharacter());
     return *m_sanitizeDictionaryCharacterSet;
 }
 

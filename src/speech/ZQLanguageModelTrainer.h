@@ -23,9 +23,10 @@
 // acousticModelPath) is generateLanguageModelFromArray:withFilesNamed:forAcousticModelAtPath:.
 // The internal steps are public so they can be used (and tested) on their own.
 //
-// Thread: the caller's (the main thread here); a run blocks it. The toolkit keeps no
-// global state, but the SphinxBase conversion touches the library's process-wide log
-// settings, so two generations (or a generation and a recognition) must not overlap.
+// Thread: any; a run blocks its caller. The toolkit keeps no global state, but the
+// SphinxBase conversion touches the library's process-wide log settings, so a generation
+// holds SpeechLibraryLock and never overlaps another generation or a recognition.
+// generateEnglishLanguageModelFromArray looks the bundle up: main thread.
 //
 // Failure results (ZQStatus, never thrown):
 // - no content: code 6000, no domain, "Language model has no content.", nothing written;
@@ -39,7 +40,10 @@
 class ZQLanguageModelTrainer
 {
 public:
+    // lmBasePath starts as the caches folder (main thread: it reads the platform folders),
+    // or as the given folder (any thread).
     ZQLanguageModelTrainer();
+    explicit ZQLanguageModelTrainer(const QString &lmBasePath);
 
     // ---- generation ----------------------------------------------------------------------
     // With the acoustic model of the resource "EnglishAcousticModel" (".bundle").

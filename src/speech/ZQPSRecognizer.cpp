@@ -1,6 +1,7 @@
 #include "ZQPSRecognizer.h"
 
 #include "PowerSpectrumFrontEnd.h"
+#include "SpeechLibraryLock.h"
 #include "ZQAudioUtil.h"
 #include "platform/foundation/ZQLog.h"
 #include "ZQTimer.h"
@@ -10,6 +11,8 @@
 #include <pocketsphinx.h>
 #include <sphinxbase/err.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -31,6 +34,8 @@ struct ConfigDeleter
 
 void ZQPSRecognizer::DecoderDeleter::operator()(ps_decoder_s *decoder) const
 {
+    // A decoder made ahead of time may be released by whichever thread drops it last.
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     ps_free(decoder);
 }
 
@@ -71,6 +76,7 @@ ZQPSRecognizer::Decoder ZQPSRecognizer::initializeDecoder(const QString &languag
                                                           const QString &acousticModelPath,
                                                           bool isJSGF) const
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     applyDecoderLogging();
     std::optional<CommandSetup> setup =
         setUpCommandArray(ZQCommandArray(), languageModelPath, dictionaryPath, acousticModelPath, isJSGF);
@@ -96,6 +102,7 @@ void ZQPSRecognizer::runRecognitionOnWavFileAtPath(const QString &path,
                                                    const QString &dictionaryPath,
                                                    const QString &acousticModelPath, bool isJSGF)
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     ZQTimer timer;
     timer.startTimer();
     Decoder decoder = initializeDecoder(languageModelPath, dictionaryPath, acousticModelPath, isJSGF);
@@ -103,7 +110,6 @@ void ZQPSRecognizer::runRecognitionOnWavFileAtPath(const QString &path,
         return;
     ZQLog::log(QString::asprintf("\ninitialized decoder in %f seconds", timer.getSpentTime()),
                kProgressLevel);
-    ps_start_utt(decoder.get());
 
     AudioDataInfo decoded;
     if (ZQAudioUtil::decodeAudioDataFromFile(path, decoded) != ZQAudioUtil::StatusOk) {
@@ -112,15 +118,26 @@ void ZQPSRecognizer::runRecognitionOnWavFileAtPath(const QString &path,
         return;  // the decoder is released on the way out
     }
     m_audioDataInfo = decoded;
-    m_audioData = ZQAudioUtil::getAudioDataShortForByte(m_audioDataInfo);
     ZQLog::log(QString::asprintf("\n decoded the audio data in %f seconds", timer.getSpentTime()),
                kProgressLevel);
+    runRecognitionOnSamples(ZQAudioUtil::getAudioDataShortForByte(m_audioDataInfo), std::move(decoder));
+}
 
+void ZQPSRecognizer::runRecognitionOnSamples(std::vector<qint16> samples, Decoder decoder)
+{
+    if (!decoder)
+        return;
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
+    applyDecoderLogging();
+    ZQTimer timer;
+    timer.startTimer();
+    m_audioData = std::move(samples);
+    ps_start_utt(decoder.get());
     // All size / 2 samples in one call, as one full utterance with search on.
     const int searched = ps_process_raw(decoder.get(), m_audioData.data(), m_audioData.size(), FALSE, TRUE);
     m_searchedFrames = searched < 0 ? 0 : searched;
     if (searched < 0)
-        ZQLog::log(QStringLiteral("the decoder failed on the samples of %1").arg(path), kErrorLevel);
+        ZQLog::log(QStringLiteral("the decoder failed on %1 samples").arg(m_audioData.size()), kErrorLevel);
     ZQLog::log(QString::asprintf("\n processed the raw data in %f seconds", timer.getSpentTime()),
                kProgressLevel);
     ps_end_utt(decoder.get());
@@ -150,6 +167,7 @@ int ZQPSRecognizer::runRecognitionOnRawFileAtPath(const QString &path,
                                                   const QString &dictionaryPath,
                                                   const QString &acousticModelPath)
 {
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     applyDecoderLogging();
     const QByteArray hmm = acousticModelPath.toUtf8();
     const QByteArray lm = languageModelPath.toUtf8();
@@ -223,6 +241,27 @@ double ZQPSRecognizer::timeOfDecoderFrame(qint64 frame) const
     if (frame < m_frameTimes.size())
         return m_frameTimes[frame];
     return m_frameTimes.last() + double(frame - (m_frameTimes.size() - 1)) * m_frameShiftSeconds;
+}
+
+QList<WordTime> ZQPSRecognizer::wordTimes() const
+{
+    QList<WordTime> times;
+    if (m_frameTimes.isEmpty())
+        return times;
+    const qint64 audioMs = qint64(m_audioData.size()) * 1000 / ZQAudioUtil::kTargetSampleRate;
+    auto milliseconds = [audioMs](double seconds) {
+        return std::clamp(qint64(std::llround(seconds * 1000.0)), qint64(0), audioMs);
+    };
+    times.reserve(m_wordsInfo.size());
+    for (const QVariant &entry : m_wordsInfo) {
+        const QVariantMap record = entry.toMap();
+        const qint64 first = record.value(QStringLiteral("startFrame")).toLongLong();
+        const qint64 last = std::max(first, record.value(QStringLiteral("endFrame")).toLongLong());
+        // A word ends where its last frame's shift ends: the start of the next audio frame.
+        times.append({milliseconds(timeOfDecoderFrame(first)),
+                      milliseconds(timeOfDecoderFrame(last) + m_frameShiftSeconds)});
+    }
+    return times;
 }
 
 void ZQPSRecognizer::getEveryWordProb(ps_decoder_s *decoder)

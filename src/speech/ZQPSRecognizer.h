@@ -2,9 +2,11 @@
 
 #include "AudioDataInfo.h"
 #include "AudioPowerSpectrumInfo.h"
+#include "VoiceRecognition.h"
 #include "ZQCommandArray.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -36,8 +38,8 @@ struct ps_decoder_s;
 //
 // The scoring functions (getScore and its helpers) are static and keep no state.
 //
-// Thread: the caller's (the main thread in the app). The decoder library keeps
-// process-wide state (its log destination), so runs must never overlap.
+// Thread: any. The decoder library keeps process-wide state (its log destination), so a
+// run holds SpeechLibraryLock for its whole length and runs never overlap.
 // Failures: bad paths, missing models or an undecodable recording end the run without
 // results (logged through ZQLog); the scoring then gives 0 with "no_voice". Nothing throws.
 class ZQPSRecognizer
@@ -67,6 +69,10 @@ public:
     void runRecognitionOnWavFileAtPath(const QString &path, const QString &languageModelPath,
                                        const QString &dictionaryPath,
                                        const QString &acousticModelPath, bool isJSGF);
+    // The same run over 16 kHz mono samples already in memory, with a decoder of
+    // initializeDecoder() that has not decoded anything yet; the decoder is released at the
+    // end. A null decoder leaves every result as it was.
+    void runRecognitionOnSamples(std::vector<qint16> samples, Decoder decoder);
 
     // Decodes a file of raw 16-bit samples with only "-hmm", "-lm" and "-dict" set, prints
     // "Recognized: <text>" and fills wordsInfo. Returns 0 on success, 1 otherwise.
@@ -107,15 +113,31 @@ public:
     // Start time in seconds of a decoder frame; a frame past the last one continues at the
     // frame rate after it. -1 without a mapping.
     double timeOfDecoderFrame(qint64 frame) const;
+    // Start and end of each word-info record of the last run in the audio (same order);
+    // empty without a frame mapping.
+    QList<WordTime> wordTimes() const;
 
     // The decoder library's own log (off by default; on, it goes to stderr).
     static void setDecoderLogging(bool enabled);
     static bool decoderLogging();
 
     // Scoring. Fills `advices` with "no_voice", "no_right_word", "wrong_sequence" and
-    // "words_score" as they apply and returns a score from 0 to 100.
+    // "words_score" as they apply and returns a score from 0 to 100. Records whose word is
+    // one of `fillerWords` are not heard words: the sentence markers, silence and the noise
+    // fillers of the acoustic model ("[NOISE]", a cough; "[SPEECH]", a murmur) neither
+    // count as recognised nor as extra words. The three-argument form uses the fillers of
+    // the installed acoustic model (defaultFillerWords(); main thread, as it looks the
+    // bundle up).
     static float getScore(const QVariantList &wordsInfo, const QString &standardSentence,
                           QVariantMap &advices);
+    static float getScore(const QVariantList &wordsInfo, const QString &standardSentence,
+                          QVariantMap &advices, const QSet<QString> &fillerWords);
+    // "<s>", "</s>", "<sil>" and every word of the acoustic model's noise dictionary
+    // (acousticModelPath/noisedict, first column); the three markers alone when that file
+    // cannot be read. Read once per path.
+    static QSet<QString> fillerWords(const QString &acousticModelPath);
+    // fillerWords() of the "EnglishAcousticModel" bundle of the resources.
+    static QSet<QString> defaultFillerWords();
     static float getWordScore(const QVariantMap &wordInfo);
     // One single-entry map {WORD: count} per distinct upper-cased word, in order of first
     // occurrence.

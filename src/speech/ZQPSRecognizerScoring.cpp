@@ -1,25 +1,47 @@
 // Pronunciation scoring: compares the recognised words with the expected sentence.
 //
 // The arithmetic is part of the result: sums and products are 32-bit floats where the
-// score has always been computed that way, the extra-word penalty is computed in double
-// with the single-precision constant 0.1f, and the final curve is one fused multiply-add.
+// score has always been computed that way, each rounded on its own (this file is compiled
+// with -ffp-contract=off, so no compiler fuses them), the extra-word penalty is computed in
+// double with the single-precision constant 0.1f, and the final curve is one explicit
+// fused multiply-add.
 #include "ZQPSRecognizer.h"
 
+#include "platform/foundation/ResourceLocator.h"
 #include "platform/foundation/ZQLog.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <mutex>
 
 namespace {
 
-bool isMarker(const QString &word)
+const QSet<QString> &markers()
 {
-    return word == QLatin1String("<s>") || word == QLatin1String("</s>")
-        || word == QLatin1String("<sil>");
+    static const QSet<QString> words{QStringLiteral("<s>"), QStringLiteral("</s>"),
+                                     QStringLiteral("<sil>")};
+    return words;
+}
+
+QSet<QString> readNoiseDictionary(const QString &acousticModelPath)
+{
+    QSet<QString> words = markers();
+    QFile file(acousticModelPath + QStringLiteral("/noisedict"));
+    if (acousticModelPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return words;
+    static const QRegularExpression blank(QStringLiteral("\\s+"));
+    while (!file.atEnd()) {
+        const QStringList fields = QString::fromUtf8(file.readLine()).split(blank, Qt::SkipEmptyParts);
+        if (!fields.isEmpty())
+            words.insert(fields.first());
+    }
+    return words;
 }
 
 // The shortest decimal text that reads back as the same float: 75 -> "75", 66.5 -> "66.5".
@@ -78,16 +100,38 @@ QVariantList ZQPSRecognizer::getWordsCount(const QString &text)
     return counts;
 }
 
+QSet<QString> ZQPSRecognizer::fillerWords(const QString &acousticModelPath)
+{
+    static std::mutex lock;
+    static QHash<QString, QSet<QString>> read;
+    std::lock_guard guard(lock);
+    auto it = read.constFind(acousticModelPath);
+    if (it == read.cend())
+        it = read.insert(acousticModelPath, readNoiseDictionary(acousticModelPath));
+    return *it;
+}
+
+QSet<QString> ZQPSRecognizer::defaultFillerWords()
+{
+    return fillerWords(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel")));
+}
+
 float ZQPSRecognizer::getScore(const QVariantList &wordsInfo, const QString &standardSentence,
                                QVariantMap &advices)
 {
-    // 1. Recognised words without markers and alternative-pronunciation suffixes.
+    return getScore(wordsInfo, standardSentence, advices, defaultFillerWords());
+}
+
+float ZQPSRecognizer::getScore(const QVariantList &wordsInfo, const QString &standardSentence,
+                               QVariantMap &advices, const QSet<QString> &fillerWords)
+{
+    // 1. Recognised words without markers, fillers and alternative-pronunciation suffixes.
     QStringList recognised;
     QList<float> scores;
     for (const QVariant &entry : wordsInfo) {
         const QVariantMap record = entry.toMap();
         QString word = record.value(QStringLiteral("word")).toString();
-        if (isMarker(word))
+        if (markers().contains(word) || fillerWords.contains(word))
             continue;
         const qsizetype parenthesis = word.indexOf(QLatin1Char('('));
         if (parenthesis >= 0)

@@ -1,27 +1,18 @@
 #include "ZQTimer.h"
 
-#include <chrono>
-#include <utility>
+#include "platform/foundation/Clock.h"
 
-namespace {
-// 2001-01-01 00:00:00 UTC in seconds of the Unix epoch.
-constexpr double kReferenceDateOffset = 978307200.0;
-}
-
-ZQTimer::ZQTimer() : m_clock(&ZQTimer::currentTimeStamp) {}
-
-ZQTimer::ZQTimer(Clock clock) : m_clock(clock ? std::move(clock) : Clock(&ZQTimer::currentTimeStamp))
-{
-}
+#include <QCoreApplication>
+#include <QThread>
 
 void ZQTimer::startTimer()
 {
-    m_timeInterval_start = m_clock();
+    m_timeInterval_start = currentTimeStamp();
 }
 
 double ZQTimer::getSpentTime()
 {
-    const double now = m_clock();
+    const double now = currentTimeStamp();
     const double spent = now - m_timeInterval_start;
     m_timeInterval_start = now;
     return spent;
@@ -29,7 +20,9 @@ double ZQTimer::getSpentTime()
 
 double ZQTimer::currentTimeStamp()
 {
-    using namespace std::chrono;
-    const auto sinceEpoch = duration_cast<microseconds>(system_clock::now().time_since_epoch());
-    return static_cast<double>(sinceEpoch.count()) / 1e6 - kReferenceDateOffset;
+    // The installed clock belongs to the main thread (a test's manual clock may be replaced
+    // at any moment); elsewhere, as on the speech worker, the system clock is the safe one.
+    const QCoreApplication *application = QCoreApplication::instance();
+    const bool mainThread = !application || QThread::currentThread() == application->thread();
+    return (mainThread ? Clock::instance() : Clock::system()).secondsSinceReferenceDate();
 }

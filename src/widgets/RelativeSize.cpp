@@ -6,4 +6,4 @@ qreal RelativeSize::getRelativeWidthBy320(qreal v) { return Screen::width() * v 
 
 qreal RelativeSize::getRelativeHeightBy568(qreal v) { return Screen::height() * v / 568.0; }
 
-bool RelativeSize::isTablet() { return Screen::width() > 760; }
+bool RelativeSize::isTablet() { return Screen::isTablet(); }

@@ -12,6 +12,6 @@ public:
     static qreal getRelativeWidthBy320(qreal v);
     // main-screen height x v / 568
     static qreal getRelativeHeightBy568(qreal v);
-    // Screens wider than 760 points use the tablet sizes.
+    // Screens wider than Screen::tabletWidth points use the tablet sizes.
     static bool isTablet();
 };

@@ -5,7 +5,7 @@
 
 QImage ZQImageUtil::adjustImage(const QImage &image)
 {
-    if (Screen::width() > 760)
+    if (Screen::isTablet())
         return Tools::scaleImage(image, image.deviceIndependentSize());
     return image;
 }

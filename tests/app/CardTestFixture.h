@@ -5,7 +5,7 @@
 #include "platform/media/AudioSession.h"
 #include "app/CategoryController.h"
 #include "platform/ui/DeviceProfile.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "app/ScreenMetrics.h"
 #include "support/TestSupport.h"
 
@@ -27,7 +27,7 @@ class CardTestFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         AudioSession::sharedInstance().setMicrophoneFile(QString());
         AppCommon::resetCatalogue();
         ASSERT_TRUE(AppCommon::preloadCatalogue()) << qPrintable(AppCommon::catalogueError());
@@ -48,7 +48,7 @@ protected:
         Screen::setDevice(DeviceProfile::defaultProfile());
         ScreenMetrics::reset();
         AudioPlayerSlot::clear();
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
     }
 
     // The first category with at least `count` phrases.
@@ -62,6 +62,6 @@ protected:
         return nullptr;
     }
 
-    ManualMediaClock clock;
+    ManualClock clock;
     QString folder;
 };

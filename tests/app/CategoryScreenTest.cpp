@@ -1,6 +1,6 @@
 // The category screen with the installed sample catalogue, on a manual media clock: row
-// layout, the content-language rule, the list player marking and revealing rows, and the
-// shared phrase index across a phrase card and back.
+// layout, the content-language rule, the list player marking and revealing rows, leaving
+// the screen, and the shared phrase index across a phrase card and back.
 #include "support/AudioTestFixture.h"
 
 #include "content/AppCommon.h"
@@ -60,6 +60,16 @@ protected:
         screen->view();  // builds it
         return screen;
     }
+    // The screen of `categoryId` at the root of a navigation stack that has appeared.
+    static std::unique_ptr<NavigationController> navigationFor(const QString &categoryId, CategoryController **screen)
+    {
+        auto root = screenFor(categoryId);
+        *screen = root.get();
+        auto navigation = std::make_unique<NavigationController>(std::move(root));
+        navigation->view();
+        navigation->viewWillAppear(false);
+        return navigation;
+    }
     static bool fullyVisible(CategoryController *screen, PhraseInfoView *row)
     {
         const ScrollView *list = screen->wordCardListView();
@@ -97,10 +107,14 @@ TEST_F(CategoryScreenTest, RowsAreLaidOutByTheViewWidthAndShowOneLineForTheConte
     EXPECT_EQ(screen->playerBoxView()->timeOfItemdelay(), 1);
     EXPECT_EQ(screen->playerBoxView()->numberOfItemLoops(), 1);
     EXPECT_EQ(screen->playerBoxView()->currItemIndex(), 0);
+}
 
-    // A French learner gets two half-height lines per row.
+TEST_F(CategoryScreenTest, AFrenchLearnerGetsTwoHalfHeightLinesPerRow)
+{
+    useDevice(QSizeF(400, 700));
     AppCommon::setLanguageOverride(QStringLiteral("fr"));
     auto french = screenFor(QStringLiteral("1"));
+    ASSERT_GE(french->phraseViews().size(), 3);
     PhraseInfoView *row = french->phraseViews().at(2);
     ASSERT_NE(row->translationLbl(), nullptr);
     EXPECT_EQ(ViewSupport::frame(row->titleLbl()), QRectF(0, 0, 360, 45));
@@ -116,11 +130,12 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
     ZQListPlayerBoxView *player = screen->playerBoxView();
     EXPECT_FLOAT_EQ(player->playRate(), 1.5f);
     const QList<PhraseInfoView *> rows = screen->phraseViews();
+    ASSERT_GE(rows.size(), 2);
     player->play(player->playButton());
 
     QList<int> marked;
     for (int step = 0; step < 1200 && marked.size() < rows.size(); ++step) {
-        clock.advanceMs(50);
+        clock.advance(50);
         PhraseInfoView *current = screen->currPlayItemView();
         if (!current || (!marked.isEmpty() && marked.last() == rows.indexOf(current)))
             continue;
@@ -140,30 +155,43 @@ TEST_F(CategoryScreenTest, PlayingThroughTheListMarksAndRevealsEachRowInTurn)
         expected.append(i);
     EXPECT_EQ(marked, expected);
     EXPECT_GT(screen->wordCardListView()->contentOffset().y(), 0.0);
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_EQ(player->playStatus(), 0);  // the sequential run ended on the last item
     EXPECT_EQ(rows.last()->borderColor(), QColor(18, 50, 52));
+}
 
-    // Leaving the screen stops the player and unmarks the row.
+TEST_F(CategoryScreenTest, LeavingTheScreenStopsThePlayerAndUnmarksTheRow)
+{
+    auto screen = screenFor(QStringLiteral("2"));
+    ZQListPlayerBoxView *player = screen->playerBoxView();
+    const QList<PhraseInfoView *> rows = screen->phraseViews();
+    ASSERT_GE(rows.size(), 4);
     player->playItem(3);
-    clock.advanceMs(1100);
+    clock.advance(1100);
+    ASSERT_TRUE(rows.at(3)->isMarked());
+    ASSERT_NE(ZQPlayerBox::sharedAudioPlayer(), nullptr);
     screen->viewWillDisappear(false);
     EXPECT_EQ(player->playStatus(), 2);
     EXPECT_FALSE(rows.at(3)->isMarked());
     EXPECT_FALSE(ZQPlayerBox::sharedAudioPlayer()->isPlaying());
 }
 
+TEST_F(CategoryScreenTest, WithoutAPhraseCardATapOpensNothing)
+{
+    CategoryController *category = nullptr;
+    const std::unique_ptr<NavigationController> navigation = navigationFor(QStringLiteral("3"), &category);
+    ASSERT_GE(category->phraseViews().size(), 5);
+    category->openWordCard(category->phraseViews().at(4));
+    navigation->finishTransition();
+    EXPECT_EQ(navigation->topViewController(), category);
+    EXPECT_EQ(navigation->viewControllers().size(), 1);
+}
+
 TEST_F(CategoryScreenTest, APhraseCardOpensAtTheTappedRowAndTheListResumesThereOnReturn)
 {
-    auto root = screenFor(QStringLiteral("3"));
-    CategoryController *category = root.get();
-    NavigationController navigation(std::move(root));
-    navigation.view();
-    navigation.viewWillAppear(false);
-
-    // Without a phrase card the tap does nothing but log.
-    category->openWordCard(category->phraseViews().at(4));
-    EXPECT_EQ(navigation.topViewController(), category);
+    CategoryController *category = nullptr;
+    const std::unique_ptr<NavigationController> navigation = navigationFor(QStringLiteral("3"), &category);
+    ASSERT_GE(category->phraseViews().size(), 5);
 
     PhraseInfoPtr opened;
     CategoryController::setPhraseCardMaker([&opened](const PhraseInfoPtr &phrase) {
@@ -171,21 +199,21 @@ TEST_F(CategoryScreenTest, APhraseCardOpensAtTheTappedRowAndTheListResumesThereO
         return std::make_unique<BaseViewController>();
     });
     category->playerBoxView()->play(category->playerBoxView()->playButton());
-    clock.advanceMs(1200);
+    clock.advance(1200);
     ASSERT_EQ(category->playerBoxView()->playStatus(), 1);
     category->openWordCard(category->phraseViews().at(4));
-    navigation.finishTransition();
+    navigation->finishTransition();
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened, category->phraseViews().at(4)->phraseInfo());
-    EXPECT_NE(navigation.topViewController(), category);
+    EXPECT_NE(navigation->topViewController(), category);
     EXPECT_EQ(CategoryController::currPhraseIndex(), 4);
     EXPECT_EQ(category->playerBoxView()->playStatus(), 2);
     EXPECT_EQ(category->hitPointForAnimateTransition(),
               std::optional<QPointF>(ViewSupport::centerInWindow(category->phraseViews().at(4))));
 
     // Back from the card: the player is positioned at the phrase and its row is marked.
-    navigation.popViewControllerAnimated(false);
-    EXPECT_EQ(navigation.topViewController(), category);
+    navigation->popViewControllerAnimated(false);
+    EXPECT_EQ(navigation->topViewController(), category);
     EXPECT_EQ(category->playerBoxView()->currItemIndex(), 4);
     EXPECT_EQ(category->currPlayItemView(), category->phraseViews().at(4));
     EXPECT_TRUE(category->phraseViews().at(4)->isMarked());

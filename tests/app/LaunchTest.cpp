@@ -41,6 +41,7 @@ TEST_F(LaunchTest, StepsRunInOrderAndBuildTheFrame)
     EXPECT_EQ(AppCommon::getUserInfoCount(QStringLiteral("kStartCount")), 1);
     EXPECT_EQ(AppCommon::getTotalExp(), 10);
     // The whole catalogue is in memory before the first screen.
+    ASSERT_EQ(AppCommon::getCategoryInfoList().size(), 3);
     for (const CategoryInfoPtr &category : AppCommon::getCategoryInfoList())
         EXPECT_TRUE(category->phraseInfoList.has_value());
 

@@ -1,7 +1,8 @@
 // The phrase card: previous / next at the ends of the list, hide and show, the counters of
 // the learner record, the hold-to-record flow with a file-fed microphone scored by the
 // comparison panel, the recordings that must never be compared, denied microphone access,
-// and the rating reminder on back.
+// and the rating reminder on back. Each behaviour is its own test; the fixture removes every
+// hook a test installs, so one failing behaviour cannot break the others.
 #include "CardTestFixture.h"
 
 #include "platform/ui/AlertView.h"
@@ -14,6 +15,7 @@
 #include "platform/foundation/ResourceLocator.h"
 #include "platform/ui/ScrollView.h"
 #include "speech/views/SpectrumCompView.h"
+#include "support/MediaTestSupport.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
 #include "platform/ui/Window.h"
@@ -29,6 +31,19 @@ namespace {
 class PhraseCardTest : public CardTestFixture
 {
 protected:
+    void SetUp() override
+    {
+        CardTestFixture::SetUp();
+        RatingPrompt::instance().reset();
+    }
+    void TearDown() override
+    {
+        PhraseCardVC::setSettingsOpener({});
+        RatingPrompt::instance().reset();
+        window.reset();
+        CardTestFixture::TearDown();
+    }
+
     static std::unique_ptr<PhraseCardVC> cardAt(const PhraseInfoPtr &phrase, const CategoryInfoPtr &category = nullptr)
     {
         auto card = std::make_unique<PhraseCardVC>();
@@ -40,33 +55,73 @@ protected:
     }
     QString speech(const QString &text)
     {
-        if (!TestSupport::programAvailable(QStringLiteral("flite")))
-            return {};
         const QString path = folder + QStringLiteral("/speech.wav");
         const int status = TestSupport::runProgram(
             QStringLiteral("flite"), {QStringLiteral("-voice"), QStringLiteral("slt"), QStringLiteral("-t"), text,
                                       QStringLiteral("-o"), path});
         return status == 0 && QFileInfo::exists(path) ? path : QString();
     }
+    // A shown card of the first phrase of a category of two or more, recording from a
+    // microphone that hears five seconds of a tone: enough for every recording that must not
+    // be compared (comparing needs speech only to score above zero).
+    void startRecording(std::unique_ptr<PhraseCardVC> *card)
+    {
+        const CategoryInfoPtr category = categoryWith(2);
+        ASSERT_NE(category, nullptr);
+        const QString microphone = folder + QStringLiteral("/microphone.wav");
+        ASSERT_TRUE(MediaTestSupport::writeSine(microphone, 5.0, 440.0, 16000));
+        AudioSession::sharedInstance().setMicrophoneFile(microphone);
+        *card = cardAt(category->phraseInfoList->first());
+        (*card)->view()->show();
+        (*card)->beginRecordAction((*card)->microphoneBtn());
+        ASSERT_TRUE(isRecording(**card));
+    }
+    static bool isRecording(const PhraseCardVC &card)
+    {
+        const AudioRecorder *recorder = card.audioRecorder() ? card.audioRecorder()->recorder() : nullptr;
+        return recorder && recorder->isRecording();
+    }
     static qint64 count(const char *key) { return AppCommon::getUserInfoCount(QLatin1String(key)); }
     static QString recordingOf(const PhraseInfo &phrase)
     {
         return AppCommon::recordFolderPath() + phrase.id + QStringLiteral(".caf");
     }
+
+    // In a key window holding a navigation stack, pushes a card and goes back from it at
+    // `seconds` since the reference date, as the back button does.
+    void backFromACardAt(qint64 seconds)
+    {
+        const CategoryInfoPtr category = categoryWith(1);
+        ASSERT_NE(category, nullptr);
+        window = std::make_unique<Window>(QRectF(0, 0, 375, 667));
+        window->setRootViewController(
+            std::make_unique<NavigationController>(std::make_unique<BaseViewController>()));
+        window->makeKeyAndVisible();
+        auto *navigation = qobject_cast<NavigationController *>(window->rootViewController());
+        ASSERT_NE(navigation, nullptr);
+        clock.setSecondsSinceReferenceDate(double(seconds));
+        auto card = std::make_unique<PhraseCardVC>();
+        card->setPhraseInfo(category->phraseInfoList->first());
+        PhraseCardVC *raw = card.get();
+        navigation->pushViewController(std::move(card), false);
+        raw->back(nullptr);
+        navigation->finishTransition();
+        ASSERT_EQ(navigation->viewControllers().size(), 1) << "back left the card";
+    }
+
+    std::unique_ptr<Window> window;
 };
 }
 
-TEST_F(PhraseCardTest, PreviousAndNextStopAtTheEndsOfTheCategoryAndCountListens)
+TEST_F(PhraseCardTest, PreviousAndNextStopAtTheEndsOfTheCategory)
 {
     const CategoryInfoPtr category = categoryWith(3);
     ASSERT_NE(category, nullptr);
     const QList<PhraseInfoPtr> phrases = *AppCommon::getPhraseInfoList(category->id);
     const int last = int(phrases.size()) - 1;
 
-    const qint64 listens = count("kListenCount");
     auto card = cardAt(phrases.first());  // the category is found from the phrase
     EXPECT_EQ(card->categoryInfo(), category);
-    EXPECT_EQ(count("kListenCount"), listens + 1);
     EXPECT_EQ(card->phraseLbl()->text(), phrases.first()->foreignText());
     EXPECT_EQ(card->translationLbl()->text(), phrases.first()->translationText());
     EXPECT_FALSE(card->translationLbl()->isHidden());
@@ -77,7 +132,6 @@ TEST_F(PhraseCardTest, PreviousAndNextStopAtTheEndsOfTheCategoryAndCountListens)
 
     card->lastItemAction(card->lastItemBtn());  // nothing before the first phrase
     EXPECT_EQ(card->phraseInfo(), phrases.first());
-    EXPECT_EQ(count("kListenCount"), listens + 1);
 
     card->nextItemAction(card->nextItemBtn());
     EXPECT_EQ(card->phraseInfo(), phrases.at(1));
@@ -93,30 +147,51 @@ TEST_F(PhraseCardTest, PreviousAndNextStopAtTheEndsOfTheCategoryAndCountListens)
     EXPECT_FALSE(card->nextItemBtn()->isEnabled());
     card->nextItemAction(card->nextItemBtn());  // never wraps round
     EXPECT_EQ(card->phraseInfo(), phrases.at(last));
-    EXPECT_EQ(count("kListenCount"), listens + 1 + last);
 
     card->lastItemAction(card->lastItemBtn());
     EXPECT_EQ(card->phraseInfo(), phrases.at(last - 1));
     EXPECT_EQ(CategoryController::currPhraseIndex(), last - 1);
     EXPECT_EQ(card->nextItemImageName(), QStringLiteral("btn-next"));
     EXPECT_TRUE(card->nextItemBtn()->isEnabled());
+}
 
+TEST_F(PhraseCardTest, OpeningEachStepAndEachPlayCountAListen)
+{
+    const CategoryInfoPtr category = categoryWith(3);
+    ASSERT_NE(category, nullptr);
+    const QList<PhraseInfoPtr> phrases = *AppCommon::getPhraseInfoList(category->id);
+    const int last = int(phrases.size()) - 1;
+    const qint64 listens = count("kListenCount");
+
+    auto card = cardAt(phrases.first());
+    EXPECT_EQ(count("kListenCount"), listens + 1);
+    card->lastItemAction(card->lastItemBtn());  // no step: no listen
+    EXPECT_EQ(count("kListenCount"), listens + 1);
+    for (int i = 0; i < last; ++i)
+        card->nextItemAction(card->nextItemBtn());
+    card->nextItemAction(card->nextItemBtn());  // at the end: no step
+    EXPECT_EQ(count("kListenCount"), listens + 1 + last);
     card->playAction(card->playBtn());
     card->playAction(card->playBtn());
-    EXPECT_EQ(count("kListenCount"), listens + 1 + last + 1 + 2);
+    EXPECT_EQ(count("kListenCount"), listens + 1 + last + 2);
+}
 
-    // A category of one phrase: both directions are closed from the start.
+TEST_F(PhraseCardTest, ACategoryOfOnePhraseIsClosedInBothDirections)
+{
+    const CategoryInfoPtr category = categoryWith(2);
+    ASSERT_NE(category, nullptr);
+    const PhraseInfoPtr only = category->phraseInfoList->first();
     auto single = std::make_shared<CategoryInfo>(*category);
-    single->phraseInfoList = QList<PhraseInfoPtr>{phrases.first()};
-    auto lonely = cardAt(phrases.first(), single);
+    single->phraseInfoList = QList<PhraseInfoPtr>{only};
+    auto lonely = cardAt(only, single);
     EXPECT_FALSE(lonely->lastItemBtn()->isEnabled());
     EXPECT_FALSE(lonely->nextItemBtn()->isEnabled());
     EXPECT_EQ(lonely->nextItemImageName(), QStringLiteral("btn-next2"));
     lonely->nextItemAction(lonely->nextItemBtn());
-    EXPECT_EQ(lonely->phraseInfo(), phrases.first());
+    EXPECT_EQ(lonely->phraseInfo(), only);
 }
 
-TEST_F(PhraseCardTest, LayoutHideShowAndTheContentLanguageHidesTheTranslation)
+TEST_F(PhraseCardTest, LayoutFollowsTheViewWidth)
 {
     const CategoryInfoPtr category = categoryWith(2);
     ASSERT_NE(category, nullptr);
@@ -132,18 +207,29 @@ TEST_F(PhraseCardTest, LayoutHideShowAndTheContentLanguageHidesTheTranslation)
     const qreal L = (card->lastItemBtn()->frame().y() - 2 * m - m / 4) / 2;
     EXPECT_NEAR(card->translationLbl()->frame().y(), m + L + m / 4, 1);
     EXPECT_NEAR(card->phraseLbl()->frame().height(), L, 1);
+}
 
+TEST_F(PhraseCardTest, HiddenTextStaysHiddenWhileSteppingUntilShownAgain)
+{
+    const CategoryInfoPtr category = categoryWith(2);
+    ASSERT_NE(category, nullptr);
+    auto card = cardAt(category->phraseInfoList->first());
     EXPECT_FALSE(card->phraseLbl()->isHidden());
     EXPECT_EQ(card->lookImageName(), QStringLiteral("btn-look"));
     card->showAction(card->lookBtn());
     EXPECT_TRUE(card->phraseLbl()->isHidden());
     EXPECT_EQ(card->lookImageName(), QStringLiteral("btn-no-look"));
-    card->nextItemAction(card->nextItemBtn());  // stepping keeps the text hidden
+    card->nextItemAction(card->nextItemBtn());
     EXPECT_TRUE(card->phraseLbl()->isHidden());
     card->showAction(card->lookBtn());
     EXPECT_FALSE(card->phraseLbl()->isHidden());
     EXPECT_EQ(card->lookImageName(), QStringLiteral("btn-look"));
+}
 
+TEST_F(PhraseCardTest, TheContentLanguageHidesTheTranslation)
+{
+    const CategoryInfoPtr category = categoryWith(2);
+    ASSERT_NE(category, nullptr);
     AppCommon::setLanguageOverride(QLatin1String(AppCommon::contentLanguageCode));
     auto native = cardAt(category->phraseInfoList->first());
     EXPECT_TRUE(native->translationLbl()->isHidden());
@@ -151,34 +237,37 @@ TEST_F(PhraseCardTest, LayoutHideShowAndTheContentLanguageHidesTheTranslation)
     EXPECT_TRUE(native->translationLbl()->isHidden());
 }
 
-TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShownAndNothingStaleIsEverScored)
+TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShown)
 {
-    if (!QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel")) + QStringLiteral("/mdef")))
-        GTEST_SKIP() << "no acoustic model bundle";
+    PHRASEBOOK_REQUIRE_OR_SKIP(
+        QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel")) + QStringLiteral("/mdef")),
+        "the built acoustic model bundle");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
     const CategoryInfoPtr category = categoryWith(2);
     ASSERT_NE(category, nullptr);
     const PhraseInfoPtr first = category->phraseInfoList->at(0);
-    const PhraseInfoPtr second = category->phraseInfoList->at(1);
     const QString voice = speech(first->foreignText());
-    if (voice.isEmpty())
-        GTEST_SKIP() << "flite is not available";
+    ASSERT_FALSE(voice.isEmpty()) << "flite could not speak";
     AudioSession::sharedInstance().setMicrophoneFile(voice);
     QFile::remove(recordingOf(*first));
-    QFile::remove(recordingOf(*second));
 
     auto card = cardAt(first);
     card->view()->show();
     const qint64 reads = count("kReadCount");
 
-    // Hold: the learner says the first phrase; release: the panel compares it.
+    // Hold: the learner says the phrase; release: the panel compares it.
     card->beginRecordAction(card->microphoneBtn());
-    ASSERT_TRUE(card->audioRecorder()->recorder() && card->audioRecorder()->recorder()->isRecording());
+    ASSERT_TRUE(isRecording(*card));
     EXPECT_EQ(card->myVoicePath(), recordingOf(*first));
-    clock.advanceMs(3000);
+    const std::shared_ptr<PronunciationComparison> prepared = card->comparison();  // started on the press
+    ASSERT_NE(prepared, nullptr);
+    clock.advance(3000);
     card->endRecordAction(card->microphoneBtn());
-    EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
+    EXPECT_FALSE(isRecording(*card));
     SpectrumCompView *panel = card->spectrumCompView();
     ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->comparison(), prepared);
+    EXPECT_EQ(card->comparison(), nullptr);
     EXPECT_EQ(panel->standardText(), first->foreignText());
     EXPECT_EQ(panel->standardAudioFilePath(), AppCommon::getVoicePath(*first));
     EXPECT_EQ(panel->estimatedAudioFilePath(), recordingOf(*first));
@@ -193,55 +282,95 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShownAndNothingStaleI
     panel->closeAction(panel->closeButton());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(card->spectrumCompView(), nullptr);
+}
 
-    // On the next phrase without a microphone: the alert, no recording, and the release
-    // never compares the first phrase's recording (still on disk, still myVoicePath) as
-    // this one.
-    card->nextItemAction(card->nextItemBtn());
-    AudioSession::sharedInstance().setMicrophoneFile(QString());
+TEST_F(PhraseCardTest, WithoutAMicrophoneTheAlertOffersTheSettingsAndNothingIsRecorded)
+{
+    const CategoryInfoPtr category = categoryWith(1);
+    ASSERT_NE(category, nullptr);
+    const PhraseInfoPtr phrase = category->phraseInfoList->first();
+    QFile::remove(recordingOf(*phrase));
     int opened = 0;
-    PhraseCardVC::setSettingsOpener([&opened]() { ++opened; return true; });
+    PhraseCardVC::setSettingsOpener([&opened]() {
+        ++opened;
+        return true;
+    });
+    auto card = cardAt(phrase);
+    card->view()->show();
+    const qint64 reads = count("kReadCount");
+
     card->beginRecordAction(card->microphoneBtn());
     const QList<AlertView *> alerts = AlertView::visibleAlerts();
     ASSERT_EQ(alerts.size(), 1);
     EXPECT_EQ(alerts.first()->message(), QStringLiteral("Microphone Access Denied"));
     EXPECT_TRUE(alerts.first()->title().isEmpty());
     EXPECT_EQ(alerts.first()->buttonTitle(0), QStringLiteral("Cancel"));
+    EXPECT_FALSE(isRecording(*card));
+    card->endRecordAction(card->microphoneBtn());
+    EXPECT_EQ(card->spectrumCompView(), nullptr);
+    EXPECT_EQ(count("kReadCount"), reads);
+    EXPECT_FALSE(QFileInfo::exists(recordingOf(*phrase)));
+    alerts.first()->clickButton(1);
+    EXPECT_EQ(opened, 1);
+}
+
+// The recording of the phrase before is still on disk and still the card's last recording:
+// a release after a denied start must not compare it as this phrase's.
+TEST_F(PhraseCardTest, AReleaseAfterADeniedStartNeverComparesThePreviousPhrasesRecording)
+{
+    std::unique_ptr<PhraseCardVC> card;
+    ASSERT_NO_FATAL_FAILURE(startRecording(&card));
+    const PhraseInfoPtr first = card->phraseInfo();
+    clock.advance(1000);
+    card->cancelRecordAction(card->microphoneBtn());
+    ASSERT_TRUE(QFileInfo::exists(recordingOf(*first)));
+    const qint64 reads = count("kReadCount");
+
+    card->nextItemAction(card->nextItemBtn());
+    AudioSession::sharedInstance().setMicrophoneFile(QString());
+    card->beginRecordAction(card->microphoneBtn());
+    EXPECT_EQ(AlertView::visibleAlerts().size(), 1);
     EXPECT_EQ(card->myVoicePath(), recordingOf(*first));
     card->endRecordAction(card->microphoneBtn());
     EXPECT_EQ(card->spectrumCompView(), nullptr);
-    EXPECT_EQ(count("kReadCount"), reads + 1);
+    EXPECT_EQ(count("kReadCount"), reads);
     EXPECT_TRUE(QFileInfo::exists(recordingOf(*first)));
-    alerts.first()->clickButton(1);
-    EXPECT_EQ(opened, 1);
-    PhraseCardVC::setSettingsOpener({});
+}
 
-    // A tap too short to hold speech opens nothing.
-    AudioSession::sharedInstance().setMicrophoneFile(voice);
-    card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(30);
+TEST_F(PhraseCardTest, ATapTooShortToHoldSpeechOpensNothing)
+{
+    const qint64 reads = count("kReadCount");
+    std::unique_ptr<PhraseCardVC> card;
+    ASSERT_NO_FATAL_FAILURE(startRecording(&card));
+    clock.advance(30);
     card->endRecordAction(card->microphoneBtn());
+    EXPECT_FALSE(isRecording(*card));
     EXPECT_EQ(card->spectrumCompView(), nullptr);
-    EXPECT_EQ(count("kReadCount"), reads + 1);
+    EXPECT_EQ(count("kReadCount"), reads);
+}
 
-    // A release outside the button stops the recording without comparing.
-    card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(1000);
+TEST_F(PhraseCardTest, AReleaseOutsideTheButtonStopsTheRecordingWithoutComparing)
+{
+    std::unique_ptr<PhraseCardVC> card;
+    ASSERT_NO_FATAL_FAILURE(startRecording(&card));
+    clock.advance(1000);
     card->cancelRecordAction(card->microphoneBtn());
-    EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
-    EXPECT_EQ(card->spectrumCompView(), nullptr);
-
-    // Leaving the screen stops a running recording.
-    AudioSession::sharedInstance().setMicrophoneFile(voice);
-    card->beginRecordAction(card->microphoneBtn());
-    clock.advanceMs(200);
-    card->viewDidDisappear(false);
-    EXPECT_FALSE(card->audioRecorder()->recorder()->isRecording());
-    card->endRecordAction(card->microphoneBtn());
+    EXPECT_FALSE(isRecording(*card));
     EXPECT_EQ(card->spectrumCompView(), nullptr);
 }
 
-TEST_F(PhraseCardTest, TheRatingReminderFollowsTheSecondsRuleOnBackUntilAVersionIsRated)
+TEST_F(PhraseCardTest, LeavingTheScreenStopsARunningRecording)
+{
+    std::unique_ptr<PhraseCardVC> card;
+    ASSERT_NO_FATAL_FAILURE(startRecording(&card));
+    clock.advance(200);
+    card->viewDidDisappear(false);
+    EXPECT_FALSE(isRecording(*card));
+    card->endRecordAction(card->microphoneBtn());  // the release that follows compares nothing
+    EXPECT_EQ(card->spectrumCompView(), nullptr);
+}
+
+TEST(PhraseCardRating, TheRatingChanceFollowsTheSecondsRule)
 {
     using Chance = PhraseCardVC::RatingChance;
     EXPECT_EQ(PhraseCardVC::ratingChanceAt(9), Chance::PromptIfCriteriaMet);
@@ -252,51 +381,30 @@ TEST_F(PhraseCardTest, TheRatingReminderFollowsTheSecondsRuleOnBackUntilAVersion
     EXPECT_EQ(PhraseCardVC::ratingChanceAt(-7), Chance::None);  // negative: never at once
     EXPECT_EQ(PhraseCardVC::ratingChanceAt(7), Chance::None);
     EXPECT_EQ(PhraseCardVC::ratingChanceAt(14), Chance::None);
+}
 
-    RatingPrompt &prompt = RatingPrompt::instance();
-    prompt.reset();
-    Window window(QRectF(0, 0, 375, 667));
-    window.setRootViewController(std::make_unique<NavigationController>(std::make_unique<BaseViewController>()));
-    window.makeKeyAndVisible();
-    auto *navigation = qobject_cast<NavigationController *>(window.rootViewController());
-    const CategoryInfoPtr category = categoryWith(1);
-    ASSERT_NE(category, nullptr);
+TEST_F(PhraseCardTest, BackAtAPromptNowSecondShowsTheReminder)
+{
+    ASSERT_NO_FATAL_FAILURE(backFromACardAt(13));  // 13 mod 4 = 1: at once
+    EXPECT_NE(RatingPrompt::instance().visiblePrompt(), nullptr);
+}
 
-    qint64 t = 13;
-    PhraseCardVC::setSecondsSinceReferenceDateSource([&t]() { return t; });
-    auto open = [&]() {
-        auto card = std::make_unique<PhraseCardVC>();
-        card->setPhraseInfo(category->phraseInfoList->first());
-        PhraseCardVC *raw = card.get();
-        navigation->pushViewController(std::move(card), false);
-        return raw;
-    };
-    PhraseCardVC *card = open();
-    card->back(nullptr);
-    navigation->finishTransition();
-    EXPECT_NE(navigation->topViewController(), card);
-    ASSERT_NE(prompt.visiblePrompt(), nullptr);  // t mod 4 = 1: at once
-    prompt.visiblePrompt()->clickButton(1);      // remind me later
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+TEST_F(PhraseCardTest, BackAtASecondWithoutAChanceShowsNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(backFromACardAt(7));
+    EXPECT_EQ(RatingPrompt::instance().visiblePrompt(), nullptr);
+}
 
-    t = 7;
-    open()->back(nullptr);
-    navigation->finishTransition();
-    EXPECT_EQ(prompt.visiblePrompt(), nullptr);
-
-    prompt.setRatedThisVersion();
-    t = 13;
-    open()->back(nullptr);
-    navigation->finishTransition();
-    EXPECT_EQ(prompt.visiblePrompt(), nullptr);
-
-    PhraseCardVC::setSecondsSinceReferenceDateSource({});
-    prompt.reset();
+TEST_F(PhraseCardTest, OnceThisVersionIsRatedBackNeverShowsTheReminder)
+{
+    RatingPrompt::instance().setRatedThisVersion();
+    ASSERT_NO_FATAL_FAILURE(backFromACardAt(13));
+    EXPECT_EQ(RatingPrompt::instance().visiblePrompt(), nullptr);
 }
 
 // The application: --microphone checks its file; --tour shows the card, the hidden text,
 // the writing panel and the comparison of a file-fed recording.
-TEST(PhraseCardRun, TheTourShowsTheCardAndTheMicrophoneOptionChecksItsFile)
+TEST(PhraseCardRun, TheMicrophoneOptionChecksItsFile)
 {
     const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
     QString output;
@@ -312,7 +420,12 @@ TEST(PhraseCardRun, TheTourShowsTheCardAndTheMicrophoneOptionChecksItsFile)
     }
     EXPECT_EQ(TestSupport::runProgram(program, {QStringLiteral("--microphone"), junk}, &output), 2);
     EXPECT_TRUE(output.contains(QStringLiteral("--microphone"))) << qPrintable(output);
+}
 
+TEST(PhraseCardRun, TheTourShowsTheCardItsHiddenTextTheWritingPanelAndTheComparison)
+{
+    const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
+    QString output;
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
     ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);

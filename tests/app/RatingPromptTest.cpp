@@ -2,6 +2,7 @@
 #include "platform/ui/AlertView.h"
 #include "AppFixture.h"
 #include "app/RatingPrompt.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/Window.h"
 #include "support/UrlCatcher.h"
 
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 class RatingPromptTest : public ::testing::Test
@@ -25,7 +27,8 @@ protected:
         configuration.usesUntilPrompt = 3;
         configuration.ratingsURL = QUrl(QStringLiteral("https://store.invalid/review"));
         prompt().configure(configuration);
-        prompt().setNow(QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC));
+        clock.setCurrentDateTime(QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone::utc()));
+        Clock::setInstance(&clock);
         window = std::make_unique<Window>(QRectF(0, 0, 320, 568));
         window->makeKeyAndVisible();
     }
@@ -34,9 +37,12 @@ protected:
         window.reset();
         AppFixture::flushDeletes();
         prompt().reset();
+        Clock::setInstance(nullptr);
     }
+    static constexpr qint64 kHourMs = 3600 * 1000;
     static RatingPrompt &prompt() { return RatingPrompt::instance(); }
 
+    ManualClock clock;
     std::unique_ptr<Window> window;
     UrlCatcher catcher;
 };
@@ -77,9 +83,9 @@ TEST_F(RatingPromptTest, RemindLaterWaitsADayAndRatingFromSettingsCounts)
     AppFixture::flushDeletes();
     EXPECT_FALSE(prompt().ratedThisVersion());
     EXPECT_FALSE(prompt().shouldPromptForRating());
-    prompt().setNow(QDateTime(QDate(2024, 5, 2), QTime(11, 0), Qt::UTC));
+    clock.advance(23 * kHourMs);
     EXPECT_FALSE(prompt().shouldPromptForRating()) << "23 hours later";
-    prompt().setNow(QDateTime(QDate(2024, 5, 2), QTime(12, 30), Qt::UTC));
+    clock.advance(kHourMs + kHourMs / 2);
     EXPECT_TRUE(prompt().shouldPromptForRating());
     // The settings screen marks the version rated.
     prompt().setRatedThisVersion();
@@ -96,7 +102,7 @@ TEST_F(RatingPromptTest, DaysUntilPromptAndTheCancelButton)
     for (int i = 0; i < 5; ++i)
         prompt().logUse();
     EXPECT_FALSE(prompt().shouldPromptForRating()) << "first use today";
-    prompt().setNow(QDateTime(QDate(2024, 5, 3), QTime(12, 0), Qt::UTC));
+    clock.advance(48 * kHourMs);
     ASSERT_TRUE(prompt().promptIfCriteriaMet());
     AlertView *alert = prompt().visiblePrompt();
     ASSERT_EQ(alert->numberOfButtons(), 3);

@@ -8,6 +8,7 @@
 #include "platform/ui/NavigationController.h"
 #include "app/ScreenMetrics.h"
 #include "support/TestSupport.h"
+#include "platform/ui/SystemUi.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewAnimation.h"
 #include "platform/ui/Window.h"
@@ -185,10 +186,29 @@ TEST_F(ShellTest, WithoutAHitPointTheScreenGrowsFromTheTopLeftCorner)
     EXPECT_EQ(CustomNavControllerTransitionAnimator::growthPoint(nullptr), QPointF(0, 0));
 }
 
-TEST(ScreenMetricsTest, SystemVersionReadsAsANumber)
+TEST(ScreenMetricsTest, SystemVersionTextsReadAsNumbers)
 {
     EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("9.3.5"), 0), 9.3);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("9.3"), 0), 9.3);
     EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("12"), 0), 12);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("8"), 99), 8);  // old: below 9, not the fallback
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral(" 10.1 (bookworm)"), 0), 10.1);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("9."), 0), 9);
+    // Texts without a leading number give the fallback.
     EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("n/a"), 99), 99);
-    EXPECT_GE(ScreenMetrics::systemVersion(), 9.0) << "this system is current";
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QString(), 99), 99);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral(""), 42), 42);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral("v9.3"), 99), 99);
+    EXPECT_DOUBLE_EQ(ScreenMetrics::versionNumber(QStringLiteral(".5"), 99), 99);
+}
+
+TEST(ScreenMetricsTest, TheMetricsReadThisSystemsVersionTextAndCountANumberlessOneAsCurrent)
+{
+    ScreenMetrics::reset();
+    const QString text = SystemUi::systemVersion();
+    const double parsed = ScreenMetrics::versionNumber(text, -1);
+    if (parsed < 0)
+        EXPECT_GE(ScreenMetrics::systemVersion(), 9.0) << "\"" << text.toStdString() << "\" counts as current";
+    else
+        EXPECT_DOUBLE_EQ(ScreenMetrics::systemVersion(), parsed) << text.toStdString();
 }

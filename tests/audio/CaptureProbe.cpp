@@ -7,7 +7,7 @@
 #include "content/AppCommon.h"
 #include "audio/AppCommonAudio.h"
 #include "platform/media/AudioPlayer.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "platform/foundation/Preferences.h"
 
 #include <QCoreApplication>
@@ -24,8 +24,8 @@ int main(int argc, char **argv)
     }
     QTemporaryDir scratch;
     Preferences::setStorageFile(scratch.path() + QStringLiteral("/preferences.ini"));
-    ManualMediaClock clock;
-    MediaClock::setInstance(&clock);
+    ManualClock clock;
+    Clock::setInstance(&clock);
     AppCommon::setPlaySpeed(0.5);
     std::unique_ptr<AudioPlayer> player =
         AppCommon::playVoice(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[1])), 0);
@@ -34,6 +34,6 @@ int main(int argc, char **argv)
     bool finished = false;
     QObject::connect(player.get(), &AudioPlayer::didFinishPlaying, [&finished](AudioPlayer *, bool) { finished = true; });
     for (int step = 0; step < 6000 && !finished; ++step)
-        clock.advanceMs(10);
+        clock.advance(10);
     return finished ? 0 : 1;
 }

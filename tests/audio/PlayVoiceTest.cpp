@@ -25,9 +25,9 @@ TEST_F(AudioTestFixture, PlayVoiceStartsAtTheSavedSpeedWithTheGivenLoops)
     EXPECT_FLOAT_EQ(player->volume(), 1.0f);
     EXPECT_EQ(player->numberOfLoops(), 1);
     QSignalSpy finished(player.get(), &AudioPlayer::didFinishPlaying);
-    clock.advanceMs(1300);
+    clock.advance(1300);
     EXPECT_TRUE(finished.isEmpty());
-    clock.advanceMs(100);  // two plays of 1 s at 1.5: about 1.33 s
+    clock.advance(100);  // two plays of 1 s at 1.5: about 1.33 s
     EXPECT_EQ(finished.size(), 1);
 
     // A speed that is not positive plays at 1.0.

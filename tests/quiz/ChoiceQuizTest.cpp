@@ -56,27 +56,27 @@ TEST_F(ChoiceQuizTest, EachQuestionsVoiceStartsOneAndAHalfSecondsAfterItIsShownA
 {
     auto quiz = makeQuiz<Listen2SelectVC>();
     EXPECT_EQ(ViewSupport::frame(quiz->loudspeakerButton()), QRectF(162.5, 136, 50, 50));
-    clock.advanceMs(1499);
+    clock.advance(1499);
     EXPECT_EQ(quiz->audioPlayer(), nullptr);
-    clock.advanceMs(1);
+    clock.advance(1);
     ASSERT_NE(quiz->audioPlayer(), nullptr);
     EXPECT_TRUE(quiz->audioPlayer()->isPlaying());
     EXPECT_EQ(quiz->audioPlayer()->path(), voiceOf(quiz.get(), 0));
     EXPECT_TRUE(quiz->audioPlayer()->usesNullOutput());
 
-    clock.advanceMs(600);
+    clock.advance(600);
     EXPECT_NEAR(quiz->audioPlayer()->currentTime(), 0.6, 0.05);
     emit quiz->loudspeakerButton()->touchUpInside(quiz->loudspeakerButton());
     EXPECT_TRUE(quiz->audioPlayer()->isPlaying());
     EXPECT_LT(quiz->audioPlayer()->currentTime(), 0.05) << "the voice starts again from the beginning";
 
     // Submitting stops the voice at once; the next question's voice follows 1.5 s later.
-    clock.advanceMs(300);
+    clock.advance(300);
     quiz->submitAction(quiz->submitBtn());
     EXPECT_FALSE(quiz->audioPlayer()->isPlaying());
-    clock.advanceMs(1499);
+    clock.advance(1499);
     EXPECT_FALSE(quiz->audioPlayer()->isPlaying());
-    clock.advanceMs(1);
+    clock.advance(1);
     EXPECT_TRUE(quiz->audioPlayer()->isPlaying());
     EXPECT_EQ(quiz->audioPlayer()->path(), voiceOf(quiz.get(), 1));
 }
@@ -84,9 +84,9 @@ TEST_F(ChoiceQuizTest, EachQuestionsVoiceStartsOneAndAHalfSecondsAfterItIsShownA
 TEST_F(ChoiceQuizTest, QuickSubmitsEachLeaveAPendingStartThatPlaysTheCurrentQuestionUntilTheQuizEnds)
 {
     auto quiz = makeQuiz<Listen2SelectVC>();
-    clock.advanceMs(500);
+    clock.advance(500);
     quiz->submitAction(nullptr);  // now question 1
-    clock.advanceMs(500);
+    clock.advance(500);
     quiz->submitAction(nullptr);  // now question 2
     EXPECT_EQ(quiz->pendingAutoPlayCount(), 3);
     // Every start makes a new player.
@@ -100,7 +100,7 @@ TEST_F(ChoiceQuizTest, QuickSubmitsEachLeaveAPendingStartThatPlaysTheCurrentQues
         }
     };
     for (int step = 0; step < 30; ++step) {
-        clock.advanceMs(100);
+        clock.advance(100);
         note();
     }
     // Question 0's start fired at 1.5 s, question 1's at 2.0 s, question 2's at 2.5 s: all
@@ -111,7 +111,7 @@ TEST_F(ChoiceQuizTest, QuickSubmitsEachLeaveAPendingStartThatPlaysTheCurrentQues
     // The end of the quiz cancels what is pending and stops the voice.
     while (quiz->currIndex() < 9)
         quiz->submitAction(nullptr);
-    clock.advanceMs(1600);
+    clock.advance(1600);
     ASSERT_TRUE(quiz->audioPlayer()->isPlaying());
     EXPECT_EQ(quiz->audioPlayer()->path(), voiceOf(quiz.get(), 9));
     quiz->submitAction(nullptr);
@@ -120,7 +120,7 @@ TEST_F(ChoiceQuizTest, QuickSubmitsEachLeaveAPendingStartThatPlaysTheCurrentQues
     EXPECT_EQ(quiz->pendingAutoPlayCount(), 0);
     EXPECT_FALSE(quiz->audioPlayer()->isPlaying());
     EXPECT_TRUE(!quiz->loudspeakerButton() || !quiz->loudspeakerButton()->isVisible());
-    clock.advanceMs(3000);
+    clock.advance(3000);
     EXPECT_FALSE(quiz->audioPlayer()->isPlaying());
     EXPECT_NE(quiz->resultTable(), nullptr);
     EXPECT_EQ(quizCount(), 1);

@@ -29,7 +29,7 @@ TEST_F(Listen2WriteTest, TheFieldTakesTheKeyboardAtOnceAndDoneSubmitsLikeSubmit)
     EXPECT_EQ(field->borderWidth(), 2.0);
 
     // The first voice 1.5 s after the screen appears.
-    clock.advanceMs(1500);
+    clock.advance(1500);
     ASSERT_NE(quiz->audioPlayer(), nullptr);
     EXPECT_EQ(quiz->audioPlayer()->path(), AppCommon::getVoicePath(*quiz->phraseInfos().at(0)));
 
@@ -68,7 +68,7 @@ TEST_F(Listen2WriteTest, TextBeingTypedWhenTheTimeRunsOutIsNotStoredAndEmptyAnsw
     quiz->submitAction(nullptr);
     quiz->submitAction(nullptr);  // nothing typed
     quiz->textField()->setText(QStringLiteral("half a sen"));
-    clock.advanceMs(10000);
+    clock.advance(10000);
     ASSERT_TRUE(quiz->isOver());
     EXPECT_EQ(quiz->inputPhraseInfos().at(2)->foreignText(), QString());
     EXPECT_EQ(quiz->textField(), nullptr);
@@ -89,6 +89,6 @@ TEST_F(Listen2WriteTest, TextBeingTypedWhenTheTimeRunsOutIsNotStoredAndEmptyAnsw
     }
     // Nothing is pending or playing once the quiz is over.
     EXPECT_EQ(quiz->pendingAutoPlayCount(), 0);
-    clock.advanceMs(2000);
+    clock.advance(2000);
     EXPECT_TRUE(!quiz->audioPlayer() || !quiz->audioPlayer()->isPlaying());
 }

@@ -4,7 +4,7 @@
 #include "content/AppCommon.h"
 #include "platform/foundation/Preferences.h"
 #include "platform/media/AudioPlayerSlot.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/DeviceProfile.h"
 #include "quiz/BaseQuizViewController.h"
 
@@ -22,14 +22,14 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 // The installed sample catalogue (voices included), a fresh learner record, no stored time
-// limit, a French learner on a 375 x 667 screen and a manual media clock: timers and the
+// limit, a French learner on a 375 x 667 screen and a manual clock: timers and the
 // null audio output move only when a test advances the clock.
 class QuizFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         AppCommon::resetCatalogue();
         ASSERT_TRUE(AppCommon::preloadCatalogue()) << qPrintable(AppCommon::catalogueError());
         AppCommon::resetUserInfoPaths();
@@ -46,7 +46,7 @@ protected:
         Screen::setDevice(DeviceProfile::defaultProfile());
         ScreenMetrics::reset();
         AudioPlayerSlot::clear();
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
     }
 
     static void useDevice(const QSizeF &size)
@@ -80,5 +80,5 @@ protected:
     static qint64 quizCount() { return AppCommon::getUserInfoCount(QStringLiteral("kQuizCount")); }
     static qint64 quizTotalScore() { return AppCommon::getUserInfoCount(QStringLiteral("kQuizTotalScore")); }
 
-    ManualMediaClock clock;
+    ManualClock clock;
 };

@@ -5,7 +5,6 @@
 #include "app/AppFixture.h"
 #include "content/AnswerText.h"
 #include "platform/media/AudioPlayer.h"
-#include "platform/media/MediaTimer.h"
 #include "platform/ui/AttributedLabel.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
@@ -79,15 +78,14 @@ TEST_F(QuizFrameworkTest, TheCountDownShowsEachWholeSecondAndEndsTheQuizOnTheTic
     quiz->configQuiz(10, QStringLiteral("Quiz"), nullptr, float(AppCommon::testDuration()));
     EXPECT_FLOAT_EQ(quiz->limitedTime(), 60.0f);
     quiz->view();
-    ASSERT_TRUE(quiz->quizzTimer()->isActive());
-    EXPECT_EQ(quiz->quizzTimer()->interval(), 100);
-    clock.advanceMs(900);
+    ASSERT_TRUE(quiz->isCountingDown());
+    clock.advance(900);
     EXPECT_EQ(quiz->limitedTimeLbl()->text(), QString());
-    clock.advanceMs(100);
+    clock.advance(100);
     EXPECT_EQ(quiz->limitedTimeLbl()->text(), QStringLiteral("00:59"));
-    clock.advanceMs(500);
+    clock.advance(500);
     EXPECT_EQ(quiz->limitedTimeLbl()->text(), QStringLiteral("00:59"));
-    clock.advanceMs(500);
+    clock.advance(500);
     EXPECT_EQ(quiz->limitedTimeLbl()->text(), QStringLiteral("00:58"));
 
     // A 10-second quiz: three answers, then the time runs out on its hundredth tick.
@@ -99,14 +97,14 @@ TEST_F(QuizFrameworkTest, TheCountDownShowsEachWholeSecondAndEndsTheQuizOnTheTic
     choose(timed.get(), true);
     timed->submitAction(nullptr);
     choose(timed.get(), true);  // chosen, never submitted
-    clock.advanceMs(9900);
+    clock.advance(9900);
     EXPECT_FALSE(timed->isOver());
     EXPECT_EQ(timed->limitedTimeLbl()->text(), QStringLiteral("00:00"));
     EXPECT_EQ(timed->quizStatusLbl()->text(), QString());
-    clock.advanceMs(100);
+    clock.advance(100);
     EXPECT_TRUE(timed->isOver());
     EXPECT_LE(timed->limitedTime(), 0.0f);
-    EXPECT_FALSE(timed->quizzTimer()->isActive());
+    EXPECT_FALSE(timed->isCountingDown());
     EXPECT_EQ(timed->quizStatusLbl()->text(), QStringLiteral("Over"));
     EXPECT_EQ(timed->progress(), 3);
     for (int i = 3; i < 10; ++i)
@@ -240,7 +238,7 @@ TEST_F(QuizFrameworkTest, AFinishedQuizCountsOnceAndAQuizLeftBeforeItsEndCountsN
     EXPECT_EQ(quizTotalScore(), 60);
     // Nothing after the end adds to it: more submits, more ticks.
     quiz->submitAction(nullptr);
-    clock.advanceMs(70000);
+    clock.advance(70000);
     EXPECT_EQ(quizCount(), 1);
     EXPECT_EQ(quizTotalScore(), 60);
     EXPECT_EQ(quiz->progress(), 10);
@@ -254,7 +252,7 @@ TEST_F(QuizFrameworkTest, AFinishedQuizCountsOnceAndAQuizLeftBeforeItsEndCountsN
     listening->configQuiz(10, QStringLiteral("Quiz"), nullptr, 60.0f);
     QPointer<Listen2SelectVC> left = listening.get();
     navigation.pushViewController(std::move(listening), false);
-    clock.advanceMs(1600);
+    clock.advance(1600);
     ASSERT_NE(left->audioPlayer(), nullptr);
     choose(left, true);
     left->submitAction(nullptr);
@@ -264,14 +262,14 @@ TEST_F(QuizFrameworkTest, AFinishedQuizCountsOnceAndAQuizLeftBeforeItsEndCountsN
     navigation.popViewControllerAnimated(false);
     ASSERT_FALSE(left.isNull());
     EXPECT_EQ(left->pendingAutoPlayCount(), 0);
-    EXPECT_FALSE(left->quizzTimer()->isActive());
+    EXPECT_FALSE(left->isCountingDown());
     EXPECT_FALSE(left->audioPlayer()->isPlaying());
-    clock.advanceMs(65000);
+    clock.advance(65000);
     EXPECT_EQ(left->audioPlayer()->path(), playedBefore) << "no voice started after leaving";
     EXPECT_FALSE(left->isOver());
     EXPECT_EQ(quizCount(), 1);
     EXPECT_EQ(quizTotalScore(), 60);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(left.isNull());
-    clock.advanceMs(5000);
+    clock.advance(5000);
 }

@@ -138,15 +138,15 @@ TEST_F(QuizResultTest, ATappedRowPlaysItsVoiceAndStaysMarkedUntilTheVoiceEnds)
     EXPECT_EQ(first->backgroundColor(), QColor(210, 105, 30));
 
     // Another row: the first gets its colour back at once.
-    clock.advanceMs(200);
+    clock.advance(200);
     quiz->didSelectRowAtIndexPath(table, {0, 1});
     EXPECT_EQ(first->backgroundColor(), QColor(Qt::white));
     EXPECT_EQ(second->backgroundColor(), QColor(210, 105, 30));
     EXPECT_EQ(quiz->audioPlayer()->path(), AppCommon::getVoicePath(*quiz->phraseInfos().at(1)));
     const double seconds = quiz->audioPlayer()->duration();
-    clock.advanceMs(qint64(seconds * 1000) - 100);
+    clock.advance(qint64(seconds * 1000) - 100);
     EXPECT_EQ(second->backgroundColor(), QColor(210, 105, 30));
-    clock.advanceMs(300);
+    clock.advance(300);
     QCoreApplication::processEvents();
     EXPECT_EQ(second->backgroundColor(), QColor(Qt::white));
     EXPECT_EQ(quiz->currPlayItemView(), nullptr);

@@ -2,6 +2,7 @@
 #include "speech/ZQCommandArray.h"
 #include "speech/ZQPSRecognizer.h"
 #include "speech/ZQTimer.h"
+#include "platform/foundation/Clock.h"
 
 #include <gtest/gtest.h>
 
@@ -67,15 +68,19 @@ TEST(CommandArray, DecoderParsesTheListWithoutAProgramName)
 
 TEST(Timer, ConsecutiveIntervalsAreReportedSeparately)
 {
-    double now = 100.0;
-    ZQTimer timer([&now] { return now; });
+    ManualClock clock;
+    clock.setSecondsSinceReferenceDate(100.0);
+    Clock::setInstance(&clock);
+    ZQTimer timer;
+    EXPECT_EQ(timer.timeInterval_start(), 0.0);
     timer.startTimer();
     EXPECT_EQ(timer.timeInterval_start(), 100.0);
-    now = 100.25;
+    clock.advance(250);
     EXPECT_DOUBLE_EQ(timer.getSpentTime(), 0.25);
-    now = 101.0;
+    clock.advance(750);
     EXPECT_DOUBLE_EQ(timer.getSpentTime(), 0.75);  // not 1.0 since startTimer
     EXPECT_DOUBLE_EQ(timer.getSpentTime(), 0.0);
+    Clock::setInstance(nullptr);
 
     // The system clock counts from 2001-01-01 00:00:00 UTC.
     const QDateTime reference(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());

@@ -162,8 +162,8 @@ TEST(LanguageModelTrainer, CorpusAndWordPreparation)
 TEST(LanguageModelTrainer, RealAcousticModelBundle)
 {
     const QString bundle = QStringLiteral(PHRASEBOOK_TEST_RESOURCE_ROOT) + "/EnglishAcousticModel.bundle";
-    if (!QFileInfo::exists(bundle + "/PronunciationLookupList.text"))
-        GTEST_SKIP() << "no acoustic model bundle at " << bundle.toStdString();
+    PHRASEBOOK_REQUIRE_OR_SKIP(QFileInfo::exists(bundle + "/PronunciationLookupList.text"),
+                               "the acoustic model bundle at " << bundle.toStdString());
     const QString base = TestSupport::freshDirectory(QStringLiteral("lm"));
     ZQLanguageModelTrainer trainer;
     trainer.setLmBasePath(base);

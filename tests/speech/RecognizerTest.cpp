@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ostream>
+#include <string>
 
 using SpeechFixture::append;
 using SpeechFixture::silence;
@@ -51,10 +53,19 @@ protected:
                                                  SpeechFixture::acousticModelPath(), false);
     }
 
-    // The speech of `text`; empty when the synthesiser is missing.
+    // The speech of `text`; empty when the synthesiser is missing or fails.
     static QString speech(const QString &voice, const QString &text, const QString &name)
     {
         return SpeechFixture::synthesise(voice, text, folder(), name);
+    }
+    // The program that speaks with `voice` ("espeak" is espeak-ng, the others flite's).
+    static std::string synthesiserOf(const QString &voice)
+    {
+        return voice == QLatin1String("espeak") ? "espeak-ng" : "flite";
+    }
+    static bool synthesiserAvailable(const QString &voice)
+    {
+        return TestSupport::programAvailable(QString::fromStdString(synthesiserOf(voice)));
     }
 
     static QStringList words(const ZQPSRecognizer &recognizer)
@@ -98,9 +109,9 @@ protected:
 
 TEST_F(Recognizer, WordRecordsCarryEveryKey)
 {
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(QStringLiteral("slt")), "flite");
     const QString path = speech(QStringLiteral("slt"), kTrain, QStringLiteral("slt-train"));
-    if (path.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    ASSERT_FALSE(path.isEmpty()) << "flite could not speak";
     ZQPSRecognizer recognizer;
     recognise(recognizer, path);
     EXPECT_EQ(recognizer.hypothesis(), QStringLiteral("WHERE IS THE TRAIN STATION"));
@@ -129,37 +140,55 @@ TEST_F(Recognizer, WordRecordsCarryEveryKey)
     EXPECT_GT(spectrum.maxPower, 20.0);
 }
 
-TEST_F(Recognizer, CorrectReadingScoresClearlyHigherThanAnotherSentence)
+// A voice and the least score its correct reading must reach.
+struct VoiceCase
 {
+    const char *voice;
+    float least;
+};
+
+void PrintTo(const VoiceCase &voiceCase, std::ostream *out)
+{
+    *out << voiceCase.voice;
+}
+
+class RecognizerVoice : public Recognizer, public testing::WithParamInterface<VoiceCase>
+{
+};
+
+TEST_P(RecognizerVoice, CorrectReadingScoresClearlyHigherThanAnotherSentence)
+{
+    const QString voice = QString::fromLatin1(GetParam().voice);
+    const float least = GetParam().least;
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(QStringLiteral("slt")), "flite");
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(voice), synthesiserOf(voice));
     const QString wrong = speech(QStringLiteral("slt"), kCost, QStringLiteral("slt-cost"));
-    if (wrong.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    const QString path = speech(voice, kTrain, voice + QStringLiteral("-train"));
+    ASSERT_FALSE(wrong.isEmpty()) << "flite could not speak";
+    ASSERT_FALSE(path.isEmpty()) << synthesiserOf(voice) << " could not speak";
+
     ZQPSRecognizer wrongRecognizer;
     recognise(wrongRecognizer, wrong);
     QVariantMap wrongAdvices;
     const float wrongScore = ZQPSRecognizer::getScore(wrongRecognizer.wordsInfo(), kTrain, wrongAdvices);
-
-    // espeak-ng's voice is harder for this acoustic model: a lower bar, still well clear of
-    // the wrong sentence.
-    for (const auto &[voice, least] : {std::pair{QStringLiteral("slt"), 60.0f},
-                                       std::pair{QStringLiteral("kal16"), 60.0f},
-                                       std::pair{QStringLiteral("espeak"), 25.0f}}) {
-        SCOPED_TRACE(voice.toStdString());
-        const QString path = speech(voice, kTrain, voice + QStringLiteral("-train"));
-        if (path.isEmpty())
-            continue;  // that synthesiser is not installed
-        ZQPSRecognizer recognizer;
-        recognise(recognizer, path);
-        QVariantMap advices;
-        const float score = ZQPSRecognizer::getScore(recognizer.wordsInfo(), kTrain, advices);
-        std::printf("%s: %.2f (\"%s\"), other sentence %.2f\n", qPrintable(voice), double(score),
-                    qPrintable(recognizer.hypothesis()), double(wrongScore));
-        EXPECT_GT(score, least) << recognizer.hypothesis().toStdString();
-        EXPECT_GT(score, wrongScore + least / 2);
-        EXPECT_TRUE(advices.contains(QStringLiteral("words_score")));
-        EXPECT_FALSE(advices.contains(QStringLiteral("no_voice")));
-    }
+    ZQPSRecognizer recognizer;
+    recognise(recognizer, path);
+    QVariantMap advices;
+    const float score = ZQPSRecognizer::getScore(recognizer.wordsInfo(), kTrain, advices);
+    std::printf("%s: %.2f (\"%s\"), other sentence %.2f\n", qPrintable(voice), double(score),
+                qPrintable(recognizer.hypothesis()), double(wrongScore));
+    EXPECT_GT(score, least) << recognizer.hypothesis().toStdString();
+    EXPECT_GT(score, wrongScore + least / 2);
+    EXPECT_TRUE(advices.contains(QStringLiteral("words_score")));
+    EXPECT_FALSE(advices.contains(QStringLiteral("no_voice")));
 }
+
+// espeak-ng's voice is harder for this acoustic model: a lower bar, still well clear of the
+// wrong sentence.
+INSTANTIATE_TEST_SUITE_P(Voices, RecognizerVoice,
+                         testing::Values(VoiceCase{"slt", 60.0f}, VoiceCase{"kal16", 60.0f},
+                                         VoiceCase{"espeak", 25.0f}),
+                         [](const testing::TestParamInfo<VoiceCase> &info) { return std::string(info.param.voice); });
 
 TEST_F(Recognizer, SilenceAndNoiseGiveNoVoice)
 {
@@ -184,9 +213,9 @@ TEST_F(Recognizer, SilenceAndNoiseGiveNoVoice)
 
 TEST_F(Recognizer, Mp3AndCafOfTheSameSpeechGiveTheSameWords)
 {
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(QStringLiteral("kal16")), "flite");
     const QString wav = speech(QStringLiteral("kal16"), kCost, QStringLiteral("kal16-cost"));
-    if (wav.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    ASSERT_FALSE(wav.isEmpty()) << "flite could not speak";
     int rate = 0;
     const std::vector<short> samples = SpeechFixture::readAudio(wav, &rate);
     ASSERT_EQ(rate, 16000);
@@ -264,10 +293,10 @@ TEST_F(Recognizer, ToneBurstsLandOnTheirDecoderFrames)
 
 TEST_F(Recognizer, WordTimesFollowTheAudioAcrossDroppedSilence)
 {
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(QStringLiteral("slt")), "flite");
     const QString trainPath = speech(QStringLiteral("slt"), kTrain, QStringLiteral("slt-train"));
     const QString costPath = speech(QStringLiteral("slt"), kCost, QStringLiteral("slt-cost"));
-    if (trainPath.isEmpty() || costPath.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    ASSERT_FALSE(trainPath.isEmpty() || costPath.isEmpty()) << "flite could not speak";
     const std::vector<short> train = SpeechFixture::readAudio(trainPath);
     const std::vector<short> cost = SpeechFixture::readAudio(costPath);
 
@@ -279,8 +308,10 @@ TEST_F(Recognizer, WordTimesFollowTheAudioAcrossDroppedSilence)
     append(samples, cost);
     append(samples, silence(1.0));
     const QString joined = writeWav(QStringLiteral("joined"), samples);
+    ASSERT_FALSE(joined.isEmpty());
 
     const auto [searched, replayed] = decoderAndReplayFrames(samples);
+    ASSERT_GT(searched, 0) << "no decoder";
     EXPECT_EQ(replayed, searched);
 
     auto startOf = [](const ZQPSRecognizer &recognizer, const QString &word) {
@@ -320,14 +351,17 @@ TEST_F(Recognizer, FailuresLeaveNoResults)
     EXPECT_EQ(recognizer.powerSpectrumInfo().frameCount, 0u);
 
     // An empty recording decodes to no samples and no frames.
+    const QString emptyPath = writeWav(QStringLiteral("empty"), {});
+    ASSERT_FALSE(emptyPath.isEmpty());
     ZQPSRecognizer empty;
-    recognise(empty, writeWav(QStringLiteral("empty"), {}));
+    recognise(empty, emptyPath);
     EXPECT_TRUE(empty.audioData().empty());
     EXPECT_EQ(empty.powerSpectrumInfo().frameCount, 0u);
     EXPECT_EQ(empty.powerSpectrumInfo().maxPower, 0.0);
     EXPECT_TRUE(words(empty).isEmpty());
 
     const QString path = writeWav(QStringLiteral("short"), tone(500.0, 0.5, 5000.0));
+    ASSERT_FALSE(path.isEmpty());
     recognizer.runRecognitionOnWavFileAtPath(path, folder() + QStringLiteral("/none.arpa"),
                                              models().dictionary, SpeechFixture::acousticModelPath(),
                                              false);
@@ -340,9 +374,9 @@ TEST_F(Recognizer, FailuresLeaveNoResults)
 
 TEST_F(Recognizer, RawFileRun)
 {
+    PHRASEBOOK_REQUIRE_OR_SKIP(synthesiserAvailable(QStringLiteral("slt")), "flite");
     const QString wav = speech(QStringLiteral("slt"), kMenu, QStringLiteral("slt-menu"));
-    if (wav.isEmpty())
-        GTEST_SKIP() << "flite is not installed";
+    ASSERT_FALSE(wav.isEmpty()) << "flite could not speak";
     const std::vector<short> samples = SpeechFixture::readAudio(wav);
     const QString raw = folder() + QStringLiteral("/menu.raw");
     QFile file(raw);

@@ -1,3 +1,4 @@
+#include "SpeechFixture.h"
 #include "speech/ZQPSRecognizer.h"
 
 #include <gtest/gtest.h>
@@ -154,4 +155,34 @@ TEST(Scoring, WordSplittingAndCounts)
     ASSERT_EQ(counts.size(), 2);
     EXPECT_EQ(counts[0].toMap(), (QVariantMap{{QStringLiteral("GO"), 3}}));
     EXPECT_EQ(counts[1].toMap(), (QVariantMap{{QStringLiteral("STOP"), 1}}));
+}
+
+// A cough or a murmur comes out of the decoder as a filler of the acoustic model's noise
+// dictionary; it is silence to the score, not a heard (extra, or only) word.
+TEST(Scoring, NoiseFillersAreNotHeardWords)
+{
+    const QSet<QString> fillers = ZQPSRecognizer::fillerWords(SpeechFixture::acousticModelPath());
+    for (const char *word : {"<s>", "</s>", "<sil>", "[NOISE]", "[SPEECH]"})
+        EXPECT_TRUE(fillers.contains(QString::fromLatin1(word))) << word;
+    EXPECT_EQ(ZQPSRecognizer::fillerWords(QStringLiteral("/nonexistent/model")),
+              (QSet<QString>{"<s>", "</s>", "<sil>"}));
+
+    const QString sentence = QStringLiteral("Hello my friend");
+    QVariantMap clean;
+    const float cleanScore = ZQPSRecognizer::getScore(
+        records({{"<s>", 1.0f}, {"HELLO", 0.75f}, {"MY", 0.5f}, {"FRIEND", 0.5f}}), sentence, clean, fillers);
+    QVariantMap noisy;
+    const float noisyScore = ZQPSRecognizer::getScore(
+        records({{"<s>", 1.0f}, {"HELLO", 0.75f}, {"[NOISE]", 0.9f}, {"MY", 0.5f}, {"[SPEECH]", 0.4f},
+                 {"FRIEND", 0.5f}}),
+        sentence, noisy, fillers);
+    EXPECT_GT(cleanScore, 0.0f);
+    EXPECT_EQ(noisyScore, cleanScore);
+    EXPECT_EQ(noisy, clean);
+
+    QVariantMap onlyNoise;
+    EXPECT_EQ(ZQPSRecognizer::getScore(records({{"<s>", 1.0f}, {"[NOISE]", 0.9f}, {"</s>", 1.0f}}), sentence,
+                                       onlyNoise, fillers),
+              0.0f);
+    EXPECT_EQ(onlyNoise.keys(), QStringList{QStringLiteral("no_voice")});
 }

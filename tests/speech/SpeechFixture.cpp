@@ -1,5 +1,6 @@
 #include "SpeechFixture.h"
 
+#include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -19,18 +20,7 @@ namespace SpeechFixture {
 bool writeAudio(const QString &path, int format, int sampleRate, int channels,
                 const std::vector<short> &samples)
 {
-    SF_INFO info;
-    std::memset(&info, 0, sizeof info);
-    info.samplerate = sampleRate;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t frames = sf_count_t(samples.size()) / channels;
-    const bool ok = sf_writef_short(file, samples.data(), frames) == frames;
-    sf_close(file);
-    return ok;
+    return MediaTestSupport::writeSamples(path, format, sampleRate, channels, samples);
 }
 
 std::vector<short> readAudio(const QString &path, int *sampleRate, int *channels)

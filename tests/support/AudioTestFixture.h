@@ -2,7 +2,7 @@
 
 #include "platform/media/AudioCapture.h"
 #include "platform/media/AudioPlayerSlot.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -24,7 +24,7 @@ class AudioTestFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         if (qgetenv("PHRASEBOOK_AUDIO_OUT").isEmpty())
             AudioCapture::instance().setPath(QString());
         folder = TestSupport::freshDirectory(QStringLiteral("audio"));
@@ -32,7 +32,7 @@ protected:
     void TearDown() override
     {
         AudioPlayerSlot::clear();
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
     }
 
     // `count` voices of `seconds` each, item i at 300 + 100 i Hz.
@@ -49,7 +49,7 @@ protected:
 
     double seconds() const { return double(clock.nowUs()) / 1e6; }
 
-    ManualMediaClock clock;
+    ManualClock clock;
     QString folder;
 
 private:

@@ -5,6 +5,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <type_traits>
 #include <numbers>
 
 namespace MediaTestSupport {
@@ -20,23 +21,49 @@ std::vector<float> sine(double seconds, double frequency, int sampleRate, float 
     return samples;
 }
 
-bool writeSound(const QString &path, const std::vector<float> &samples, int sampleRate, int channels, FileKind kind)
+namespace {
+template <typename Sample>
+bool writeInterleaved(const QString &path, int sndfileFormat, int sampleRate, int channels,
+                      const std::vector<Sample> &samples)
 {
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
-    switch (kind) {
-    case FileKind::Wav: info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16; break;
-    case FileKind::Mp3: info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III; break;
-    case FileKind::CafAlac: info.format = SF_FORMAT_CAF | SF_FORMAT_ALAC_16; break;
-    }
+    info.format = sndfileFormat;
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (!file)
         return false;
     const sf_count_t frames = sf_count_t(samples.size()) / channels;
-    const bool ok = sf_writef_float(file, samples.data(), frames) == frames;
+    sf_count_t written = 0;
+    if constexpr (std::is_same_v<Sample, short>)
+        written = sf_writef_short(file, samples.data(), frames);
+    else
+        written = sf_writef_float(file, samples.data(), frames);
     sf_close(file);
-    return ok;
+    return written == frames;
+}
+}
+
+bool writeSamples(const QString &path, int sndfileFormat, int sampleRate, int channels,
+                  const std::vector<short> &samples)
+{
+    return writeInterleaved(path, sndfileFormat, sampleRate, channels, samples);
+}
+
+bool writeSamples(const QString &path, int sndfileFormat, int sampleRate, int channels,
+                  const std::vector<float> &samples)
+{
+    return writeInterleaved(path, sndfileFormat, sampleRate, channels, samples);
+}
+
+bool writeSound(const QString &path, const std::vector<float> &samples, int sampleRate, int channels, FileKind kind)
+{
+    int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    if (kind == FileKind::Mp3)
+        format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+    else if (kind == FileKind::CafAlac)
+        format = SF_FORMAT_CAF | SF_FORMAT_ALAC_16;
+    return writeInterleaved(path, format, sampleRate, channels, samples);
 }
 
 bool writeSine(const QString &path, double seconds, double frequency, int sampleRate, float amplitude, FileKind kind)

@@ -10,6 +10,12 @@ enum class FileKind { Wav, Mp3, CafAlac };
 
 // A sine of `frequency` Hz and peak `amplitude` (0..1), mono unless `channels` says otherwise.
 std::vector<float> sine(double seconds, double frequency, int sampleRate, float amplitude, int channels = 1);
+// Writes interleaved samples as they are, in a libsndfile format (SF_FORMAT_* major |
+// subtype); false when libsndfile refuses.
+bool writeSamples(const QString &path, int sndfileFormat, int sampleRate, int channels,
+                  const std::vector<short> &samples);
+bool writeSamples(const QString &path, int sndfileFormat, int sampleRate, int channels,
+                  const std::vector<float> &samples);
 // Writes interleaved samples; false when libsndfile refuses.
 bool writeSound(const QString &path, const std::vector<float> &samples, int sampleRate, int channels,
                 FileKind kind = FileKind::Wav);

@@ -42,4 +42,8 @@ bool programAvailable(const QString &program)
 {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
+
+bool testToolsRequired(const QByteArray &environmentValue) { return environmentValue == "1"; }
+
+bool testToolsRequired() { return testToolsRequired(qgetenv("PHRASEBOOK_REQUIRE_TEST_TOOLS")); }
 }

@@ -1,5 +1,6 @@
 #include "PackFixture.h"
 
+#include "content/AppCommon.h"
 #include "tools/pack/CatalogueSource.h"
 #include "tools/lexicon/LexiconBuilder.h"
 
@@ -42,7 +43,7 @@ Result run(const QString &program, const QStringList &arguments, const QProcessE
 QJsonObject translations(const QString &english)
 {
     QJsonObject map;
-    for (const QString &code : CatalogueSource::languages())
+    for (const QString &code : AppCommon::supportedLanguages())
         map.insert(code, code == QLatin1String("en") ? english : english + QStringLiteral(" [") + code + QLatin1Char(']'));
     return map;
 }

@@ -1,9 +1,8 @@
-#include "tools/score/ScoreRun.h"
+#include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,27 +32,21 @@ QJsonObject runTool(const QStringList &arguments, int *exitCode)
 }
 }
 
-TEST(ScoreTool, CorpusWordsKeepTheSentenceAndAddEachCorpusWordOnce)
+TEST(ScoreTool, ScoresTheRightSentenceFarAboveAnotherSentence)
 {
-    EXPECT_EQ(ScoreRun::corpusWords("Go, go now!", {"Now we go.", "", "We wait?"}),
-              QStringList({"GO", "GO", "NOW", "NOW", "WE", "GO", "WAIT"}));
-}
-
-TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
-{
-    if (!TestSupport::programAvailable("flite") || !TestSupport::programAvailable("sox"))
-        GTEST_SKIP() << "flite and sox are needed to make test speech";
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable("flite"), "flite");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable("sox"), "sox");
     const QString folder = TestSupport::freshDirectory("score");
     const QString station = synthesize(folder, "station", "Where is the train station?");
-    ASSERT_FALSE(station.isEmpty());
+    ASSERT_FALSE(station.isEmpty()) << "flite or sox could not make the test speech";
     const QString corpus = folder + "/corpus.txt";
     {
         QFile file(corpus);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("How much does this cost?\nI need a doctor.\n");
     }
-    const QString models = folder + "/models";
-    QDir().mkpath(models);
+    // A model folder that does not exist yet is created.
+    const QString models = folder + "/models/kept";
 
     int exitCode = -1;
     const QJsonObject right = runTool({"--corpus", corpus, "--model-dir", models,
@@ -62,7 +55,17 @@ TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
     EXPECT_GT(right.value("score").toDouble(), 80.0);
     EXPECT_EQ(right.value("hypothesis").toString(), "WHERE IS THE TRAIN STATION");
     EXPECT_GT(right.value("frames").toInt(), 100);
-    EXPECT_FALSE(right.value("words").toArray().isEmpty());
+    // Every word has its place in the audio, in order.
+    const QJsonArray words = right.value("words").toArray();
+    ASSERT_GE(words.size(), 5);
+    qint64 previousStart = 0;
+    for (const QJsonValue &value : words) {
+        const QJsonObject word = value.toObject();
+        ASSERT_TRUE(word.contains("startMs") && word.contains("endMs")) << word.value("word").toString().toStdString();
+        EXPECT_GE(word.value("startMs").toInteger(), previousStart);
+        EXPECT_LE(word.value("startMs").toInteger(), word.value("endMs").toInteger());
+        previousStart = word.value("startMs").toInteger();
+    }
     EXPECT_TRUE(right.value("advice").toObject().contains("words_score"));
     for (const char *stage : {"generation", "decode", "recognition", "scoring"})
         EXPECT_TRUE(right.value("timingsMs").toObject().contains(stage)) << stage;
@@ -73,21 +76,33 @@ TEST(ScoreTool, ScoresTheRightSentenceAboveAnotherAndReportsBadInput)
     const QJsonObject wrong = runTool({"--corpus", corpus, "How much does this cost?", station}, &exitCode);
     ASSERT_EQ(exitCode, 0);
     EXPECT_LT(wrong.value("score").toDouble(), right.value("score").toDouble() - 40.0);
+}
 
-    // Unreadable audio: exit 1 with an error in the JSON.
+TEST(ScoreTool, UnreadableAudioExitsOneWithTheErrorInTheJson)
+{
+    const QString folder = TestSupport::freshDirectory("score");
     QFile junk(folder + "/junk.wav");
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("RIFF this is not audio");
     junk.close();
+    int exitCode = -1;
     const QJsonObject failed = runTool({"Hello.", junk.fileName()}, &exitCode);
     EXPECT_EQ(exitCode, 1);
-    EXPECT_TRUE(failed.value("error").toString().contains("junk.wav"));
+    EXPECT_TRUE(failed.value("error").toString().contains("junk.wav")) << failed.value("error").toString().toStdString();
+}
 
-    // Wrong arguments: exit 2.
+TEST(ScoreTool, WrongArgumentsExitTwo)
+{
+    const QString folder = TestSupport::freshDirectory("score");
+    const QString audio = folder + "/tone.wav";
+    ASSERT_TRUE(MediaTestSupport::writeSine(audio, 1.0, 440.0, 16000));
+    int exitCode = -1;
     runTool({"only one argument"}, &exitCode);
     EXPECT_EQ(exitCode, 2);
-    runTool({"--corpus", folder + "/missing.txt", "Hello.", station}, &exitCode);
+    runTool({"--corpus", folder + "/missing.txt", "Hello.", audio}, &exitCode);
     EXPECT_EQ(exitCode, 2);
-    runTool({"--bogus", "Hello.", station}, &exitCode);
+    runTool({"--bogus", "Hello.", audio}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    runTool({"--model-dir", audio, "Hello.", audio}, &exitCode);  // a file, not a folder
     EXPECT_EQ(exitCode, 2);
 }

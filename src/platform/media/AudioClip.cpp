@@ -1,9 +1,6 @@
 #include "AudioClip.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include <sndfile.h>
+#include "AudioFileReader.h"
 
 #include <utility>
 
@@ -23,46 +20,27 @@ AudioClip::AudioClip(std::vector<float> samples, int sampleRate, int channels)
 
 std::shared_ptr<const AudioClip> AudioClip::fromFile(const QString &path, QString *error)
 {
-    if (!QFileInfo(path).isFile()) {
-        setError(error, QStringLiteral("audio file %1 does not exist").arg(path));
+    AudioFileReader reader;
+    if (!reader.open(path)) {
+        setError(error, reader.errorString());
         return nullptr;
     }
-    SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file) {
-        setError(error, QStringLiteral("audio file %1 cannot be decoded (not a sound file in a known format)")
-                            .arg(path));
-        return nullptr;
-    }
-    if (info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 384000) {
-        sf_close(file);
+    if (reader.channels() > 8 || reader.sampleRate() < 1000 || reader.sampleRate() > 384000) {
         setError(error, QStringLiteral("audio file %1 has an unusable format (%2 Hz, %3 channels)")
                             .arg(path)
-                            .arg(info.samplerate)
-                            .arg(info.channels));
+                            .arg(reader.sampleRate())
+                            .arg(reader.channels()));
         return nullptr;
     }
-    // The frame count of compressed formats is an estimate, so read until the decoder
-    // stops rather than trusting it.
+    // A file that fails part-way plays what was decoded before the fault.
     std::vector<float> samples;
-    const sf_count_t chunkFrames = 8192;
-    std::vector<float> chunk(size_t(chunkFrames) * size_t(info.channels));
-    for (;;) {
-        const sf_count_t got = sf_readf_float(file, chunk.data(), chunkFrames);
-        if (got <= 0)
-            break;
-        samples.insert(samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
-    }
-    const int decodeError = sf_error(file);
-    const QString decodeMessage = QString::fromUtf8(sf_strerror(file));
-    sf_close(file);
-    if (decodeError != SF_ERR_NO_ERROR && samples.empty()) {
-        setError(error, QStringLiteral("audio file %1 cannot be decoded: %2").arg(path, decodeMessage));
+    if (!reader.readInterleaved(&samples) && samples.empty()) {
+        setError(error, reader.errorString());
         return nullptr;
     }
     if (samples.empty()) {
         setError(error, QStringLiteral("audio file %1 holds no samples").arg(path));
         return nullptr;
     }
-    return std::make_shared<const AudioClip>(std::move(samples), info.samplerate, info.channels);
+    return std::make_shared<const AudioClip>(std::move(samples), reader.sampleRate(), reader.channels());
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 // A sound decoded into memory: interleaved 32-bit float samples in -1..1, with its sample
-// rate and channel count. Decoding goes through libsndfile, which reads the voice files
-// (MP3), the recordings (Apple Lossless in CAF) and WAV files.
+// rate and channel count. Decoding goes through AudioFileReader (libsndfile), which reads
+// the voice files (MP3), the recordings (Apple Lossless in CAF) and WAV files.
 //
 // Thread: any (an AudioClip is immutable once made and is shared between the main thread
 // and an audio device thread).

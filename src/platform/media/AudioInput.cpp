@@ -3,7 +3,7 @@
 #include "AudioSession.h"
 #include "DeviceAudioInput.h"
 #include "FileAudioInput.h"
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -30,7 +30,7 @@ std::unique_ptr<AudioInput> AudioInput::create(QString *error)
     const QString microphone = AudioSession::sharedInstance().microphoneFile();
     if (!microphone.isEmpty())
         return std::make_unique<FileAudioInput>(microphone);
-    if (MediaClock::instance()->isRealTime()) {
+    if (Clock::instance().isRealTime()) {
         const QAudioDevice device = QMediaDevices::defaultAudioInput();
         if (!device.isNull())
             return std::make_unique<DeviceAudioInput>(device);

@@ -2,7 +2,7 @@
 
 #include "AudioCapture.h"
 #include "DeviceAudioOutput.h"
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "NullAudioOutput.h"
 
 #include <QAudioDevice>
@@ -17,7 +17,7 @@ AudioOutput::~AudioOutput() = default;
 
 std::unique_ptr<AudioOutput> AudioOutput::create(std::shared_ptr<AudioRenderer> renderer)
 {
-    if (MediaClock::instance()->isRealTime() && !AudioCapture::instance().isEnabled()) {
+    if (Clock::instance().isRealTime() && !AudioCapture::instance().isEnabled()) {
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (!device.isNull())
             return std::make_unique<DeviceAudioOutput>(std::move(renderer), device);

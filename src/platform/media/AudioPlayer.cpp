@@ -6,8 +6,7 @@
 #include "MediaLog.h"
 #include "MediaTimer.h"
 #include "NullAudioOutput.h"
-
-#include <algorithm>
+#include "PlaybackRate.h"
 
 AudioPlayer::AudioPlayer(std::shared_ptr<const AudioClip> clip, const QString &path, QObject *parent)
     : QObject(parent), m_path(path), m_renderer(std::make_shared<AudioRenderer>(std::move(clip))),
@@ -151,10 +150,7 @@ void AudioPlayer::setEnableRate(bool enable)
 
 void AudioPlayer::setRate(float rate)
 {
-    double value = double(rate);
-    if (!(value == value))
-        value = 1.0;
-    m_rate = std::clamp(value, AudioRenderer::minimumRate(), AudioRenderer::maximumRate());
+    m_rate = PlaybackRate::bounded(double(rate));
     applyRate();
 }
 

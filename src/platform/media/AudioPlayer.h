@@ -11,8 +11,8 @@ class AudioRenderer;
 class MediaTimer;
 
 // The platform audio player: one decoded sound with play, pause, stop, a loop count, a
-// volume and a playback rate that keeps the pitch (0.2 to 2.0; rate control must be
-// enabled, as on the phone platform, or the sound plays at 1.0).
+// volume and a playback rate that keeps the pitch (PlaybackRate: 0.2 to 2.0; rate control
+// must be enabled, as on the phone platform, or the sound plays at 1.0).
 //
 // The samples go to the default sound device, or to the null output (AudioOutput::create)
 // when none can be used; a device that fails to start is replaced by the null output.
@@ -57,7 +57,7 @@ public:
     void setVolume(float volume);      // 0..1
     bool enableRate() const { return m_enableRate; }
     void setEnableRate(bool enable);
-    // The rate in use (requested rate held within 0.2..2.0).
+    // The rate in use (the requested rate held within PlaybackRate's range).
     float rate() const { return float(m_rate); }
     void setRate(float rate);
 

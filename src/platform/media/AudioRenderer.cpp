@@ -1,5 +1,7 @@
 #include "AudioRenderer.h"
 
+#include "PlaybackRate.h"
+
 #include <soundtouch/SoundTouch.h>
 
 #include <algorithm>
@@ -31,9 +33,7 @@ bool AudioRenderer::exhausted() const
 double AudioRenderer::setRate(double rate)
 {
     std::lock_guard lock(m_mutex);
-    if (!(rate == rate))  // NaN
-        rate = 1.0;
-    m_rate = std::clamp(rate, minimumRate(), maximumRate());
+    m_rate = PlaybackRate::bounded(rate);
     m_stretcher->setTempo(m_rate);
     return m_rate;
 }

@@ -18,7 +18,7 @@ class SoundTouch;
 // At rate 1.0 the samples are copied unchanged; at any other rate, and from then on until
 // the position is set again, they pass through SoundTouch's time stretcher, so a rate
 // change while playing continues the stream without a gap. The rate is held within
-// minimumRate()..maximumRate().
+// PlaybackRate's range.
 //
 // Thread: render() runs on the thread of the output (the main thread for the null output,
 // possibly an audio thread for a device); every member is guarded by one mutex.
@@ -31,9 +31,6 @@ public:
     ~AudioRenderer();
     AudioRenderer(const AudioRenderer &) = delete;
     AudioRenderer &operator=(const AudioRenderer &) = delete;
-
-    static constexpr double minimumRate() { return 0.2; }
-    static constexpr double maximumRate() { return 2.0; }
 
     const AudioClip &clip() const { return *m_clip; }
     int sampleRate() const { return m_clip->sampleRate(); }

@@ -1,6 +1,6 @@
 #include "AudioSession.h"
 
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 
 #include <QFile>
 #include <QAudioDevice>
@@ -41,7 +41,7 @@ AudioSession::RecordPermission AudioSession::recordPermission() const
 {
     if (!m_microphoneFile.isEmpty())
         return RecordPermission::Granted;
-    if (MediaClock::instance()->isRealTime() && !QMediaDevices::defaultAudioInput().isNull())
+    if (Clock::instance().isRealTime() && !QMediaDevices::defaultAudioInput().isNull())
         return RecordPermission::Granted;
     return RecordPermission::Denied;
 }

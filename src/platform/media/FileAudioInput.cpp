@@ -1,13 +1,13 @@
 #include "FileAudioInput.h"
 
-#include "AudioClip.h"
-#include "MediaClock.h"
+#include "AudioFileReader.h"
+#include "platform/foundation/Clock.h"
 #include "MediaTimer.h"
 
-#include <soxr.h>
-
 #include <algorithm>
-#include <cmath>
+
+static_assert(AudioFileReader::kSpeechSampleRate == AudioInput::sampleRate(),
+              "the file is read at the rate the microphone delivers");
 
 FileAudioInput::FileAudioInput(const QString &path, QObject *parent)
     : AudioInput(parent), m_path(path), m_timer(new MediaTimer(this))
@@ -20,44 +20,21 @@ FileAudioInput::~FileAudioInput() = default;
 
 bool FileAudioInput::loadSamples(const QString &path, std::vector<qint16> *samples, QString *error)
 {
-    QString message;
-    const std::shared_ptr<const AudioClip> clip = AudioClip::fromFile(path, &message);
-    if (!clip) {
+    AudioFileReader reader;
+    std::vector<qint16> decoded;
+    const bool complete = reader.open(path) && reader.readSpeechSamples(&decoded);
+    // A file that fails part-way is heard up to the fault, as the player plays it.
+    if (!complete && (reader.status() != AudioFileReader::Status::ReadFailed || decoded.empty())) {
         if (error)
-            *error = QStringLiteral("microphone file: %1").arg(message);
+            *error = QStringLiteral("microphone file: %1").arg(reader.errorString());
         return false;
     }
-    const int channels = clip->channels();
-    const qint64 frames = clip->frameCount();
-    std::vector<float> mono(size_t(frames), 0.0f);
-    for (qint64 f = 0; f < frames; ++f) {
-        float sum = 0.0f;
-        for (int c = 0; c < channels; ++c)
-            sum += clip->samples()[size_t(f * channels + c)];
-        mono[size_t(f)] = sum / float(channels);
+    if (decoded.empty()) {
+        if (error)
+            *error = QStringLiteral("microphone file: audio file %1 holds no samples").arg(path);
+        return false;
     }
-    std::vector<float> resampled;
-    if (clip->sampleRate() == sampleRate()) {
-        resampled = std::move(mono);
-    } else {
-        const size_t room = size_t(double(frames) * sampleRate() / clip->sampleRate()) + 16;
-        resampled.resize(room);
-        size_t produced = 0;
-        const soxr_error_t soxrError = soxr_oneshot(clip->sampleRate(), sampleRate(), 1, mono.data(),
-                                                    size_t(frames), nullptr, resampled.data(), room,
-                                                    &produced, nullptr, nullptr, nullptr);
-        if (soxrError) {
-            if (error)
-                *error = QStringLiteral("microphone file %1 cannot be resampled: %2")
-                             .arg(path, QString::fromUtf8(soxrError));
-            return false;
-        }
-        resampled.resize(produced);
-    }
-    samples->resize(resampled.size());
-    std::transform(resampled.begin(), resampled.end(), samples->begin(), [](float value) {
-        return qint16(std::lround(std::clamp(value, -1.0f, 32767.0f / 32768.0f) * 32768.0f));
-    });
+    *samples = std::move(decoded);
     return true;
 }
 

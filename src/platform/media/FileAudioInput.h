@@ -6,8 +6,8 @@
 
 class MediaTimer;
 
-// A "microphone" that plays a sound file into the recorder in real time on the media
-// clock: the file is decoded, mixed down to mono and resampled to 16 kHz (libsoxr), then
+// A "microphone" that plays a sound file into the recorder in real time on the process
+// clock: the file is read as speech samples (AudioFileReader: mono, 16 kHz, 16-bit), then
 // handed over in 10 ms steps as the clock moves; after the end of the file it delivers
 // silence, as a microphone in a quiet room would, until the recording is stopped.
 //
@@ -24,7 +24,8 @@ public:
     bool start(Sink sink, QString *error) override;
     void stop() override;
 
-    // Decodes `path` into 16 kHz mono 16-bit samples; false with a message on failure.
+    // Decodes `path` into 16 kHz mono 16-bit samples; false with a message naming the file
+    // when it cannot be decoded or holds no samples.
     static bool loadSamples(const QString &path, std::vector<qint16> *samples, QString *error);
 
 private:

@@ -1,20 +1,21 @@
 #pragma once
 
+#include "platform/foundation/Clock.h"
+
 #include <QObject>
-#include <QTimer>
+#include <QPointer>
 
-class MediaClock;
-
-// A QTimer-like timer on the media clock: single-shot or repeating, interval in
-// milliseconds, signal timeout().
+// A QTimer-like timer on the process clock (platform/foundation/Clock): single-shot or
+// repeating, interval in milliseconds, signal timeout().
 //
-// On the system clock it is a precise QTimer. On a manual clock it fires while the test
-// advances the clock, in due order; a repeating timer keeps its phase (each due time is the
-// previous one plus the interval), so ticks do not drift.
+// A timer runs on the clock installed when it was made; a repeating timer keeps its phase
+// (each due time is the previous one plus the interval, at least 1 ms), so ticks do not
+// drift. A new interval takes effect at the next start(). When a test clock is
+// destroyed, its timers stop and never fire again.
 //
 // A timer may be stopped, restarted or destroyed from inside its own timeout() handler.
 //
-// Thread: the main thread (it fires on the thread that made it). Never fails.
+// Thread: the main thread (it fires on the thread that runs the clock's timers). Never fails.
 class MediaTimer : public QObject
 {
     Q_OBJECT
@@ -33,24 +34,19 @@ public:
     // Fires once after `microseconds` (finer than milliseconds; used by the audio outputs).
     void startMicroseconds(qint64 microseconds);
     void stop();
-    bool isActive() const { return m_active; }
+    bool isActive() const;
 
-    MediaClock *clock() const { return m_clock; }
+    // The clock the timer was made on; nullptr when that clock has been destroyed.
+    Clock *clock() const { return m_clock; }
 
 Q_SIGNALS:
     void timeout();
 
 private:
-    friend class ManualMediaClock;
-    friend class MediaClock;
-    void fire();          // called by the clock when the due time is reached
-    void clockGone();     // the manual clock was destroyed
-    void armIn(qint64 delayUs);
+    void arm(qint64 delayUs, qint64 periodUs);
 
-    MediaClock *m_clock;
-    QTimer m_qtimer;      // used on the system clock only
+    QPointer<Clock> m_clock;
+    int m_timerId = 0;
     int m_intervalMs = 0;
     bool m_singleShot = false;
-    bool m_active = false;
-    qint64 m_dueUs = 0;
 };

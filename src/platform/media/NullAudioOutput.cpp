@@ -2,7 +2,7 @@
 
 #include "AudioCapture.h"
 #include "AudioRenderer.h"
-#include "MediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "MediaTimer.h"
 
 NullAudioOutput::NullAudioOutput(std::shared_ptr<AudioRenderer> renderer, QObject *parent)

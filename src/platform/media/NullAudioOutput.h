@@ -7,7 +7,7 @@
 class MediaTimer;
 
 // The output used when no sound device can be used: it consumes the renderer's samples in
-// real time on the media clock, so positions, durations and end-of-item events happen as
+// real time on the process clock, so positions, durations and end-of-item events happen as
 // on a device (and, on a manual clock, exactly as the test advances time).
 //
 // Like a device it keeps one period (10 ms) of samples handed over ahead of the play

@@ -1,5 +1,7 @@
 #include "ActivityIndicatorView.h"
 
+#include "PlatformColors.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -45,7 +47,7 @@ void ActivityIndicatorView::paintEvent(QPaintEvent *)
     paintBackground(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal diameter = m_style == Style::WhiteLarge ? 37 : 20;
-    const QColor colour = m_style == Style::Gray ? QColor(128, 128, 128) : QColor(255, 255, 255);
+    const QColor colour = m_style == Style::Gray ? PlatformColors::darkGray() : QColor(255, 255, 255);
     const QPointF centre = bounds().center();
     const qreal outer = diameter / 2;
     const qreal inner = outer * 0.45;

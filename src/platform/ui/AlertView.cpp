@@ -4,7 +4,7 @@
 #include "DeviceProfile.h"
 #include "Fonts.h"
 #include "Label.h"
-#include "SystemColors.h"
+#include "PlatformColors.h"
 #include "View.h"
 #include "ViewSupport.h"
 
@@ -25,7 +25,7 @@ public:
     using QWidget::QWidget;
 
 protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), SystemColors::separator()); }
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), PlatformColors::separator()); }
 };
 
 qreal textHeight(const QString &text, const QFont &font, qreal width)
@@ -124,7 +124,7 @@ void AlertView::layOut()
     auto makeButton = [&](int index, QWidget *parent, const QRectF &frame) {
         auto *button = new Button(frame, parent);
         button->setTitle(m_titles.at(index));
-        button->setTitleColor(SystemColors::tint());
+        button->setTitleColor(PlatformColors::tint());
         button->setTitleAdjustsFontSizeToFitWidth(true);
         button->setTitleFont(index == m_cancelIndex ? Fonts::boldSystemFont(sheet ? 20 : 17)
                                                     : Fonts::systemFont(sheet ? 20 : 17));

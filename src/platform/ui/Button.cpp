@@ -2,7 +2,7 @@
 
 #include "Fonts.h"
 #include "Label.h"
-#include "SystemColors.h"
+#include "PlatformColors.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -16,7 +16,7 @@ constexpr qreal kTouchSlop = 70;
 
 Button::Button(QWidget *parent) : View(parent), m_titleFont(Fonts::systemFont(15))
 {
-    m_titleColors.insert(int(State::Normal), SystemColors::tint());
+    m_titleColors.insert(int(State::Normal), PlatformColors::tint());
 }
 
 Button::Button(const QRectF &frame, QWidget *parent) : Button(parent) { setFrame(frame); }

@@ -43,4 +43,8 @@ public:
     static QRectF bounds();  // (0, 0, width, height)
     static qreal width();
     static qreal height();
+
+    // Screens wider than tabletWidth points use the tablet sizes.
+    static constexpr qreal tabletWidth = 760;
+    static bool isTablet() { return width() > tabletWidth; }
 };

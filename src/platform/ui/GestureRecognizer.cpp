@@ -1,6 +1,6 @@
 #include "GestureRecognizer.h"
 
-#include "Clock.h"
+#include "platform/foundation/Clock.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -225,6 +225,34 @@ private:
         }
     }
 
+    struct TouchChanges
+    {
+        GestureRecognizer::Touches began;
+        GestureRecognizer::Touches moved;
+        GestureRecognizer::Touches ended;
+    };
+
+    static TouchChanges changesOf(const QList<QEventPoint> &points)
+    {
+        TouchChanges changes;
+        for (const QEventPoint &point : points) {
+            switch (point.state()) {
+            case QEventPoint::Pressed:
+                changes.began.insert(point.id(), point.globalPosition());
+                break;
+            case QEventPoint::Released:
+                changes.ended.insert(point.id(), point.globalPosition());
+                break;
+            case QEventPoint::Updated:
+                changes.moved.insert(point.id(), point.globalPosition());
+                break;
+            default:
+                break;
+            }
+        }
+        return changes;
+    }
+
     bool handleTouch(QWidget *widget, QTouchEvent *event)
     {
         const QList<QEventPoint> &points = event->points();
@@ -233,41 +261,9 @@ private:
                            points.isEmpty() ? -1 : points.first().id()};
         if (seen(key))
             return m_touchSequence;
-        GestureRecognizer::Touches began;
-        GestureRecognizer::Touches moved;
-        GestureRecognizer::Touches ended;
-        for (const QEventPoint &point : points) {
-            switch (point.state()) {
-            case QEventPoint::Pressed:
-                began.insert(point.id(), point.globalPosition());
-                break;
-            case QEventPoint::Released:
-                ended.insert(point.id(), point.globalPosition());
-                break;
-            case QEventPoint::Updated:
-                moved.insert(point.id(), point.globalPosition());
-                break;
-            default:
-                break;
-            }
-        }
-        if (event->type() == QEvent::TouchBegin) {
-            if (m_active)
-                return false;
-            QWidget *window = widget->window();
-            QWidget *hit = points.isEmpty() ? widget
-                                            : window->childAt(window->mapFromGlobal(points.first().globalPosition()).toPoint());
-            beginSequence(hit ? hit : widget);
-            if (m_participants.isEmpty()) {
-                // Nothing to recognise: leave the touch to the widgets (and mouse synthesis).
-                m_active = false;
-                return false;
-            }
-            m_touchSequence = true;
-            deliver([&](GestureRecognizer *r) { r->deliverBegan(began); });
-            event->accept();
-            return true;
-        }
+        const TouchChanges changes = changesOf(points);
+        if (event->type() == QEvent::TouchBegin)
+            return beginTouchSequence(widget, event, changes.began);
         if (!m_active || !m_touchSequence)
             return false;
         if (event->type() == QEvent::TouchCancel) {
@@ -276,18 +272,45 @@ private:
             endSequence();
             return true;
         }
-        if (!began.isEmpty())
-            deliver([&](GestureRecognizer *r) { r->deliverBegan(began); });
-        if (!moved.isEmpty())
-            deliver([&](GestureRecognizer *r) { r->deliverMoved(moved); });
-        if (!ended.isEmpty())
-            deliver([&](GestureRecognizer *r) { r->deliverEnded(ended); });
+        continueTouchSequence(changes);
         if (event->type() == QEvent::TouchEnd) {
             m_touchSequence = false;
             endSequence();
         }
         event->accept();
         return true;
+    }
+
+    // A touch sequence starts at the deepest widget under the first touch; it is consumed
+    // only when recognisers take part in it.
+    bool beginTouchSequence(QWidget *widget, QTouchEvent *event, const GestureRecognizer::Touches &began)
+    {
+        if (m_active)
+            return false;
+        const QList<QEventPoint> &points = event->points();
+        QWidget *window = widget->window();
+        QWidget *hit = points.isEmpty() ? widget
+                                        : window->childAt(window->mapFromGlobal(points.first().globalPosition()).toPoint());
+        beginSequence(hit ? hit : widget);
+        if (m_participants.isEmpty()) {
+            // Nothing to recognise: leave the touch to the widgets (and mouse synthesis).
+            m_active = false;
+            return false;
+        }
+        m_touchSequence = true;
+        deliver([&](GestureRecognizer *r) { r->deliverBegan(began); });
+        event->accept();
+        return true;
+    }
+
+    void continueTouchSequence(const TouchChanges &changes)
+    {
+        if (!changes.began.isEmpty())
+            deliver([&](GestureRecognizer *r) { r->deliverBegan(changes.began); });
+        if (!changes.moved.isEmpty())
+            deliver([&](GestureRecognizer *r) { r->deliverMoved(changes.moved); });
+        if (!changes.ended.isEmpty())
+            deliver([&](GestureRecognizer *r) { r->deliverEnded(changes.ended); });
     }
 
     QList<QPointer<GestureRecognizer>> m_participants;
@@ -306,6 +329,7 @@ GestureRecognizer::GestureRecognizer(QObject *parent) : QObject(parent)
 
 GestureRecognizer::~GestureRecognizer()
 {
+    cancelTimeout();
     if (GestureDispatcher *dispatcher = GestureDispatcher::existing())
         dispatcher->forget(this);
 }
@@ -334,9 +358,24 @@ QPointF GestureRecognizer::locationInView(const QWidget *view) const
     return target->mapFromGlobal(centroid());
 }
 
-void GestureRecognizer::setClock(Clock *clock) { m_clock = clock; }
+qint64 GestureRecognizer::nowMs() { return Clock::instance().nowMs(); }
 
-Clock &GestureRecognizer::clock() const { return m_clock ? *m_clock : Clock::system(); }
+void GestureRecognizer::scheduleTimeout(qint64 delayMs, std::function<void()> callback)
+{
+    cancelTimeout();
+    m_timeoutClock = &Clock::instance();
+    m_timeoutId = m_timeoutClock->schedule(delayMs, [this, callback = std::move(callback)]() {
+        m_timeoutId = 0;
+        callback();
+    });
+}
+
+void GestureRecognizer::cancelTimeout()
+{
+    if (m_timeoutClock && m_timeoutId != 0)
+        m_timeoutClock->cancel(m_timeoutId);
+    m_timeoutId = 0;
+}
 
 QList<GestureRecognizer *> GestureRecognizer::recognizersOf(const QWidget *view)
 {

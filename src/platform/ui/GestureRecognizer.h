@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/foundation/Clock.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
 
-class Clock;
+#include <functional>
+
 class QWidget;
 
 // Base of the gesture recognisers of the phone toolkit, fed with mouse and touch events.
@@ -23,8 +26,8 @@ class QWidget;
 // continuous ones (pan, pinch, long press) report Began, Changed..., then Ended or
 // Cancelled. Reports are the signal triggered().
 //
-// Time (long-press delays, tap intervals, velocities) comes from the recogniser's Clock,
-// Clock::system() unless a test injects another.
+// Time (long-press delays, tap intervals, velocities) comes from the installed Clock
+// (platform/foundation), so tests drive recognisers on a manual clock.
 //
 // Thread: main thread. Failure: none; a recogniser whose view is destroyed detaches itself.
 class GestureRecognizer : public QObject
@@ -48,9 +51,6 @@ public:
     // when null).
     QPointF locationInView(const QWidget *view = nullptr) const;
     int numberOfTouches() const { return int(m_touches.size()); }
-
-    void setClock(Clock *clock);
-    Clock &clock() const;
 
     // Recognisers attached to `view` (not its descendants).
     static QList<GestureRecognizer *> recognizersOf(const QWidget *view);
@@ -77,6 +77,14 @@ protected:
     QPointF centroid() const;  // global
     QPointF toView(const QPointF &global) const;  // global point in the view's coordinates
 
+    // Milliseconds on the installed clock.
+    static qint64 nowMs();
+    // Runs `callback` once, `delayMs` from now on the installed clock, replacing a pending
+    // one. A pending callback is dropped by cancelTimeout() and when the recogniser goes.
+    void scheduleTimeout(qint64 delayMs, std::function<void()> callback);
+    void cancelTimeout();
+    bool timeoutPending() const { return m_timeoutId != 0; }
+
 private:
     friend class GestureDispatcher;
     void deliverBegan(const Touches &began);
@@ -90,5 +98,6 @@ private:
     bool m_enabled = true;
     Touches m_touches;
     QPointF m_lastCentroid;
-    Clock *m_clock = nullptr;
+    QPointer<Clock> m_timeoutClock;
+    int m_timeoutId = 0;
 };

@@ -1,7 +1,5 @@
 #include "GestureRecognizers.h"
 
-#include "Clock.h"
-
 #include <QLineF>
 #include <QWidget>
 
@@ -17,7 +15,7 @@ void TapGestureRecognizer::touchesBegan(const Touches &began)
 {
     if (state() != State::Possible)
         return;
-    cancelTimer();
+    cancelTimeout();
     if (m_starts.isEmpty())
         m_maxTouches = 0;
     for (auto it = began.begin(); it != began.end(); ++it)
@@ -56,28 +54,17 @@ void TapGestureRecognizer::touchesEnded(const Touches &ended)
         setState(State::Ended);
         return;
     }
-    m_timer = clock().schedule(kTapIntervalMs, [this]() {
-        m_timer = 0;
-        failAndReset();
-    });
+    scheduleTimeout(kTapIntervalMs, [this]() { failAndReset(); });
 }
 
 bool TapGestureRecognizer::awaitsNextSequence() const
 {
-    return state() == State::Possible && m_taps > 0 && m_taps < m_tapsRequired && m_timer != 0;
-}
-
-void TapGestureRecognizer::cancelTimer()
-{
-    if (m_timer) {
-        clock().cancel(m_timer);
-        m_timer = 0;
-    }
+    return state() == State::Possible && m_taps > 0 && m_taps < m_tapsRequired && timeoutPending();
 }
 
 void TapGestureRecognizer::reset()
 {
-    cancelTimer();
+    cancelTimeout();
     m_taps = 0;
     m_maxTouches = 0;
     m_starts.clear();
@@ -89,7 +76,7 @@ PanGestureRecognizer::PanGestureRecognizer(QObject *parent) : GestureRecognizer(
 
 void PanGestureRecognizer::sample()
 {
-    m_samples.append({clock().nowMs(), centroid()});
+    m_samples.append({nowMs(), centroid()});
     while (m_samples.size() > 2 && m_samples.last().time - m_samples.first().time > 100)
         m_samples.removeFirst();
 }
@@ -235,7 +222,7 @@ void PinchGestureRecognizer::touchesBegan(const Touches &)
     if (state() == State::Possible && numberOfTouches() >= 2 && m_initialDistance <= 0) {
         m_initialDistance = distance();
         m_scale = 1.0;
-        m_lastTime = clock().nowMs();
+        m_lastTime = nowMs();
     }
 }
 
@@ -245,7 +232,7 @@ void PinchGestureRecognizer::touchesMoved(const Touches &)
         return;
     const qreal current = distance();
     const qreal previousScale = m_scale;
-    const qint64 now = clock().nowMs();
+    const qint64 now = nowMs();
     if (state() == State::Possible) {
         if (qAbs(current - m_initialDistance) <= kHysteresis)
             return;
@@ -291,7 +278,7 @@ void SwipeGestureRecognizer::touchesBegan(const Touches &)
     if (state() != State::Possible)
         return;
     if (m_maxTouches == 0) {
-        m_startTime = clock().nowMs();
+        m_startTime = nowMs();
     }
     m_maxTouches = qMax(m_maxTouches, numberOfTouches());
     m_start = centroid();
@@ -301,7 +288,7 @@ void SwipeGestureRecognizer::touchesBegan(const Touches &)
 
 bool SwipeGestureRecognizer::check()
 {
-    if (clock().nowMs() - m_startTime > kMaximumDurationMs) {
+    if (nowMs() - m_startTime > kMaximumDurationMs) {
         setState(State::Failed);
         return true;
     }
@@ -353,28 +340,19 @@ void SwipeGestureRecognizer::reset()
 
 LongPressGestureRecognizer::LongPressGestureRecognizer(QObject *parent) : GestureRecognizer(parent) {}
 
-void LongPressGestureRecognizer::cancelTimer()
-{
-    if (m_timer) {
-        clock().cancel(m_timer);
-        m_timer = 0;
-    }
-}
-
 void LongPressGestureRecognizer::touchesBegan(const Touches &)
 {
     if (state() != State::Possible)
         return;
     if (numberOfTouches() > m_touchesRequired) {
-        cancelTimer();
+        cancelTimeout();
         setState(State::Failed);
         return;
     }
     m_start = centroid();
     if (numberOfTouches() == m_touchesRequired) {
-        cancelTimer();
-        m_timer = clock().schedule(m_minimumDurationMs, [this]() {
-            m_timer = 0;
+        cancelTimeout();
+        scheduleTimeout(m_minimumDurationMs, [this]() {
             if (state() == State::Possible && numberOfTouches() == m_touchesRequired)
                 setState(State::Began);
         });
@@ -385,7 +363,7 @@ void LongPressGestureRecognizer::touchesMoved(const Touches &)
 {
     if (state() == State::Possible) {
         if (distanceBetween(m_start, centroid()) > m_allowableMovement) {
-            cancelTimer();
+            cancelTimeout();
             setState(State::Failed);
         }
     } else if (state() == State::Began || state() == State::Changed) {
@@ -395,11 +373,11 @@ void LongPressGestureRecognizer::touchesMoved(const Touches &)
 
 void LongPressGestureRecognizer::touchesEnded(const Touches &)
 {
-    cancelTimer();
+    cancelTimeout();
     if (state() == State::Began || state() == State::Changed)
         setState(State::Ended);
     else if (state() == State::Possible)
         setState(State::Failed);
 }
 
-void LongPressGestureRecognizer::reset() { cancelTimer(); }
+void LongPressGestureRecognizer::reset() { cancelTimeout(); }

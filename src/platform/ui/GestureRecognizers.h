@@ -5,7 +5,7 @@
 #include <QFlags>
 
 // The five recognisers of the phone toolkit (see GestureRecognizer.h for the common rules).
-// Distances are in points, times in milliseconds of the recogniser's clock.
+// Distances are in points, times in milliseconds of the installed clock.
 //
 // Thread: main thread. Failure: none; a gesture that does not match fails silently.
 
@@ -32,14 +32,11 @@ protected:
     bool awaitsNextSequence() const override;
 
 private:
-    void cancelTimer();
-
     int m_tapsRequired = 1;
     int m_touchesRequired = 1;
     int m_taps = 0;
     int m_maxTouches = 0;
     Touches m_starts;
-    int m_timer = 0;
 };
 
 // Continuous: begins once the touches have moved more than 10 points together.
@@ -161,13 +158,10 @@ protected:
     void reset() override;
 
 private:
-    void cancelTimer();
-
     qint64 m_minimumDurationMs = 500;
     qreal m_allowableMovement = 10;
     int m_touchesRequired = 1;
     QPointF m_start;
-    int m_timer = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SwipeGestureRecognizer::Directions)

@@ -4,7 +4,7 @@
 #include "DeviceProfile.h"
 #include "Fonts.h"
 #include "Label.h"
-#include "SystemColors.h"
+#include "PlatformColors.h"
 #include "UrlOpener.h"
 #include "Window.h"
 
@@ -26,7 +26,7 @@ void addField(QWidget *parent, qreal y, qreal width, const QString &caption, con
     label->setTextColor(QColor(60, 60, 67));
     label->setText(caption + QLatin1Char(' ') + value);
     auto *line = new View(QRectF(kMargin, y + kFieldHeight - 1, width - kMargin, 1), parent);
-    line->setBackgroundColor(SystemColors::separator());
+    line->setBackgroundColor(PlatformColors::separator());
 }
 }
 

@@ -6,7 +6,7 @@
 #include "ImageView.h"
 #include "Label.h"
 #include "MailComposer.h"
-#include "SystemColors.h"
+#include "PlatformColors.h"
 #include "UrlOpener.h"
 #include "View.h"
 
@@ -59,7 +59,7 @@ Button *SharePanel::makeAction(QWidget *parent, const QRectF &frame, const QStri
 {
     auto *button = new Button(frame, parent);
     button->setTitle(title);
-    button->setTitleColor(SystemColors::tint());
+    button->setTitleColor(PlatformColors::tint());
     button->setTitleAdjustsFontSizeToFitWidth(true);
     const qreal size = m_popover ? 17 : 20;
     button->setTitleFont(bold ? Fonts::boldSystemFont(size) : Fonts::systemFont(size));
@@ -87,7 +87,7 @@ qreal SharePanel::buildContents(qreal width, qreal rowHeight)
     qreal y = kHeaderHeight;
     const auto separator = [&](qreal at) {
         auto *line = new View(QRectF(0, at, width, 1), m_panel);
-        line->setBackgroundColor(SystemColors::separator());
+        line->setBackgroundColor(PlatformColors::separator());
     };
     separator(y);
     m_copyButton = makeAction(m_panel, QRectF(0, y, width, rowHeight), tr("Copy link"), false);

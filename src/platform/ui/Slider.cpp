@@ -1,6 +1,6 @@
 #include "Slider.h"
 
-#include "SystemColors.h"
+#include "PlatformColors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@ constexpr qreal kTrackHeight = 2;
 constexpr int kStepsPerRange = 20;
 }
 
-Slider::Slider(QWidget *parent) : View(parent), m_minimumTrackColor(SystemColors::tint())
+Slider::Slider(QWidget *parent) : View(parent), m_minimumTrackColor(PlatformColors::tint())
 {
     setFocusPolicy(Qt::WheelFocus);
 }
@@ -101,9 +101,9 @@ void Slider::paintEvent(QPaintEvent *event)
     const QRectF filled(trackLeft() - kThumbDiameter / 2 + 2, y, thumb.center().x() - 2, kTrackHeight);
     const QRectF empty(thumb.center().x(), y, bounds().width() - 2 - thumb.center().x(), kTrackHeight);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SystemColors::separator());
+    painter.setBrush(PlatformColors::separator());
     painter.drawRoundedRect(empty, 1, 1);
-    painter.setBrush(isEnabled() ? m_minimumTrackColor : SystemColors::separator());
+    painter.setBrush(isEnabled() ? m_minimumTrackColor : PlatformColors::separator());
     painter.drawRoundedRect(filled, 1, 1);
     // The thumb: white with a soft shadow and a hairline rim.
     for (int i = 3; i >= 1; --i) {

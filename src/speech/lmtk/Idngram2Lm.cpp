@@ -3,22 +3,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
-#include <cstring>
-
-#include <stdio.h>
 
 namespace lmtk {
 
 namespace {
 
 constexpr std::uint32_t noWord = UINT32_MAX;
-
-const char *const placeholderHeader = "ngram 1=####ONEGRAMPLACEHOLDER####"
-                                      "ngram 2=####TWOGRAMPLACEHOLDER####"
-                                      "ngram 3=####THREEGRAMPLACEHOLDER####";
 
 struct Bigram
 {
@@ -69,7 +62,8 @@ public:
         return {};
     }
 
-    Status write(const std::string &arpaPath) const;
+    // The model in ARPA form, its header counting the n-grams listed.
+    std::string arpaText() const;
 
 private:
     template <std::size_t N>
@@ -238,104 +232,59 @@ private:
     std::uint32_t m_sentenceEnd = noWord;
 };
 
+// printf-style text appended to `out`; the texts written this way (a number, the header
+// counts) are short.
+__attribute__((format(printf, 2, 3))) void appendFormatted(std::string &out, const char *format, ...)
+{
+    char buffer[128];
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (length > 0)
+        out.append(buffer, std::min(std::size_t(length), sizeof buffer - 1));
+}
+
 // Log10 with four decimals; probability 0 is written as -99, and -0.0000 as 0.0000.
-void writeLog(FILE *out, double value)
+void appendLog(std::string &out, double value)
 {
     if (value <= 0) {
-        std::fputs("-99.0000", out);
+        out += "-99.0000";
         return;
     }
     double logValue = std::log10(value);
     if (std::fabs(logValue) < 0.00005)
         logValue = 0;
-    std::fprintf(out, "%.4f", logValue);
+    appendFormatted(out, "%.4f", logValue);
 }
 
-// Copies `path` line by line to path + ".temp" with the counts in place of the
-// placeholder header, then replaces `path` by the copy.
-Status fillInCounts(const std::string &path, const std::array<std::size_t, 3> &counts)
+std::string ModelBuilder::arpaText() const
 {
-    const std::string tempPath = path + ".temp";
-    FILE *in = std::fopen(path.c_str(), "rb");
-    if (!in)
-        return Status::error(IoError, "idngram2lm: unable to reopen " + path + ": "
-                                          + std::strerror(errno));
-    FILE *out = std::fopen(tempPath.c_str(), "wb");
-    if (!out) {
-        std::fclose(in);
-        return Status::error(IoError, "idngram2lm: unable to open " + tempPath
-                                          + " for writing: " + std::strerror(errno));
-    }
-    char replacement[128];
-    std::snprintf(replacement, sizeof replacement, "ngram 1=%zu\nngram 2=%zu\nngram 3=%zu\n",
-                  counts[0], counts[1], counts[2]);
-    const std::string placeholder = placeholderHeader;
-    char *buffer = nullptr;
-    std::size_t capacity = 0;
-    ssize_t length;
-    while ((length = getline(&buffer, &capacity, in)) >= 0) {
-        std::string line(buffer, std::size_t(length));
-        const std::size_t at = line.find(placeholder);
-        if (at != std::string::npos)
-            line.replace(at, placeholder.size(), replacement);
-        std::fwrite(line.data(), 1, line.size(), out);
-    }
-    std::free(buffer);
-    const bool readFailed = std::ferror(in) != 0;
-    std::fclose(in);
-    Status status = support::closeOutput(out, tempPath);
-    if (readFailed)
-        status = Status::error(IoError, "idngram2lm: error while reading " + path);
-    if (!status.ok()) {
-        std::remove(tempPath.c_str());
-        return status;
-    }
-    if (std::remove(path.c_str()) != 0)
-        return Status::error(IoError, "couldn't delete the file " + path + "\n");
-    if (std::rename(tempPath.c_str(), path.c_str()) != 0)
-        return Status::error(IoError, "couldn't rename the file " + tempPath + " to " + path + "\n");
-    return {};
-}
-
-Status ModelBuilder::write(const std::string &arpaPath) const
-{
-    FILE *out = std::fopen(arpaPath.c_str(), "wb");
-    if (!out)
-        return Status::error(IoError, "idngram2lm: unable to open " + arpaPath + " for writing: "
-                                          + std::strerror(errno));
-    std::array<std::size_t, 3> written{};
-    std::fprintf(out, "\\data\\\n%s\n", placeholderHeader);
-
-    std::fputs("\\1-grams:\n", out);
+    std::string out;
+    appendFormatted(out, "\\data\\\nngram 1=%zu\nngram 2=%zu\nngram 3=%zu\n\n",
+                    std::size_t(m_vocabulary.size()), m_bigrams.size(), m_trigrams.size());
+    out += "\\1-grams:\n";
     for (std::uint32_t id = 1; id <= m_vocabulary.size(); ++id) {
-        writeLog(out, m_unigramProbabilities[id]);
-        std::fprintf(out, " %s ", m_vocabulary.words[id].c_str());
-        writeLog(out, m_unigramBackoffs[id]);
-        std::fputc('\n', out);
-        ++written[0];
+        appendLog(out, m_unigramProbabilities[id]);
+        out += ' ' + m_vocabulary.words[id] + ' ';
+        appendLog(out, m_unigramBackoffs[id]);
+        out += '\n';
     }
-    std::fputs("\n\\2-grams:\n", out);
+    out += "\n\\2-grams:\n";
     for (const Bigram &bigram : m_bigrams) {
-        writeLog(out, bigram.probability);
-        std::fprintf(out, " %s %s ", m_vocabulary.words[bigram.ids[0]].c_str(),
-                     m_vocabulary.words[bigram.ids[1]].c_str());
-        writeLog(out, bigram.backoff);
-        std::fputc('\n', out);
-        ++written[1];
+        appendLog(out, bigram.probability);
+        out += ' ' + m_vocabulary.words[bigram.ids[0]] + ' ' + m_vocabulary.words[bigram.ids[1]] + ' ';
+        appendLog(out, bigram.backoff);
+        out += '\n';
     }
-    std::fputs("\n\\3-grams:\n", out);
+    out += "\n\\3-grams:\n";
     for (const Trigram &trigram : m_trigrams) {
-        writeLog(out, trigram.probability);
-        std::fprintf(out, " %s %s %s\n", m_vocabulary.words[trigram.ids[0]].c_str(),
-                     m_vocabulary.words[trigram.ids[1]].c_str(),
-                     m_vocabulary.words[trigram.ids[2]].c_str());
-        ++written[2];
+        appendLog(out, trigram.probability);
+        out += ' ' + m_vocabulary.words[trigram.ids[0]] + ' ' + m_vocabulary.words[trigram.ids[1]]
+            + ' ' + m_vocabulary.words[trigram.ids[2]] + '\n';
     }
-    std::fputs("\n\\end\\\n", out);
-    Status status = support::closeOutput(out, arpaPath);
-    if (!status.ok())
-        return status;
-    return fillInCounts(arpaPath, written);
+    out += "\n\\end\\\n";
+    return out;
 }
 
 Status readIdngrams(const std::string &path, const support::Vocabulary &vocabulary,
@@ -442,7 +391,7 @@ Status idngram2lm(int argc, const char *const *argv)
     status = builder.build();
     if (!status.ok())
         return status;
-    status = builder.write(arpaPath);
+    status = support::writeFile(arpaPath, builder.arpaText());
     if (status.ok())
         support::progress(verbosity, "idngram2lm: wrote %s", arpaPath.c_str());
     return status;

@@ -101,11 +101,9 @@ Status text2idngram(int argc, const char *const *argv);
 //   when listed, since it is how every sentence ends.
 // - A trigram is written only when its first two words are a written bigram.
 //
-// The ARPA file is written with the placeholder header "ngram 1=####ONEGRAMPLACEHOLDER####
-// ngram 2=####TWOGRAMPLACEHOLDER####ngram 3=####THREEGRAMPLACEHOLDER####" (one line), the
-// n-grams are counted as they are written, and the file is then copied line by line to
-// FILE.temp with the true counts in place of the placeholders; the first file is deleted
-// and the copy renamed to FILE. Log10 values are written with four decimals.
+// The ARPA file is put together in memory, its header counting the n-grams it lists, and
+// replaces FILE in one step (a reader never sees a part of it). Log10 values are written
+// with four decimals.
 Status idngram2lm(int argc, const char *const *argv);
 
 // sphinx_lm_convert in-process: argv[0] is the program name; -i FILE, -o FILE (required),

@@ -1,5 +1,7 @@
 #include "LmtkSupport.h"
 
+#include "platform/foundation/AtomicFile.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstdarg>
@@ -110,6 +112,16 @@ Status readFile(const std::string &path, std::string *contents)
     Status status = readStream(file, path, contents);
     std::fclose(file);
     return status;
+}
+
+Status writeFile(const std::string &path, std::string_view contents)
+{
+    AtomicFile::Failure failure;
+    if (!AtomicFile::write(QString::fromStdString(path),
+                           QByteArrayView(contents.data(), qsizetype(contents.size())), &failure,
+                           AtomicFile::Durability::Unsynced))
+        return Status::error(IoError, failure.message.toStdString());
+    return {};
 }
 
 std::vector<std::string_view> splitLines(std::string_view text)

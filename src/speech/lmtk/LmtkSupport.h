@@ -44,6 +44,9 @@ bool parseInteger(std::string_view text, long long *result);
 
 Status readStream(FILE *stream, const std::string &name, std::string *contents);
 Status readFile(const std::string &path, std::string *contents);
+// Replaces the file at `path` by `contents` in one step (see AtomicFile; not synced to disk:
+// the toolkit's files are rebuilt by every run).
+Status writeFile(const std::string &path, std::string_view contents);
 
 inline bool isSpace(char c)
 {

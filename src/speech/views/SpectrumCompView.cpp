@@ -3,21 +3,10 @@
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Label.h"
 #include "widgets/RelativeSize.h"
-#include "platform/foundation/ResourceLocator.h"
 #include "ScoreLabel.h"
 #include "platform/ui/ScrollView.h"
-#include "speech/ZQAppCommon.h"
-#include "content/ZQFileUtil.h"
-#include "speech/ZQLanguageModelTrainer.h"
-#include "platform/foundation/ZQLog.h"
-#include "speech/ZQPSRecognizer.h"
 #include "audio/ZQPlayerBoxView.h"
 #include "ZQSpectrumPanel.h"
-
-#include <QDir>
-#include <QFileInfo>
-
-#include <cmath>
 
 namespace {
 constexpr int kStandardPanelTag = 1979;
@@ -40,11 +29,37 @@ SpectrumCompView::~SpectrumCompView() = default;
 
 Label *SpectrumCompView::testedWordScoreLbl() const { return m_testedWordScoreLbl; }
 
-int SpectrumCompView::scoreOnTenScale(float score)
+std::optional<QString> SpectrumCompView::languageModelPath() const
 {
-    if (!(score > 0.0f))
-        return 0;
-    return std::min(10, int(std::floor(score / 10.0f)));
+    if (!m_comparisonResult.models)
+        return std::nullopt;
+    return m_comparisonResult.models->languageModelPath;
+}
+
+std::optional<QString> SpectrumCompView::dictionaryPath() const
+{
+    if (!m_comparisonResult.models)
+        return std::nullopt;
+    return m_comparisonResult.models->dictionaryPath;
+}
+
+QStringList SpectrumCompView::phraseContents(const QList<PhraseInfoPtr> &phrases)
+{
+    QStringList contents;
+    contents.reserve(phrases.size());
+    for (const PhraseInfoPtr &phrase : phrases)
+        contents.append(phrase ? phrase->content : QString());
+    return contents;
+}
+
+std::shared_ptr<PronunciationComparison> SpectrumCompView::startComparison(const QString &standardText,
+                                                                           const QString &standardAudioFilePath,
+                                                                           const QList<PhraseInfoPtr> &phrases)
+{
+    auto comparison = std::make_shared<PronunciationComparison>(
+        ComparisonRequest::forPhrase(standardText, standardAudioFilePath, phraseContents(phrases)));
+    comparison->prepare();
+    return comparison;
 }
 
 void SpectrumCompView::show(const QString &standardText, const QString &standardAudioFilePath,
@@ -53,9 +68,31 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     m_standardText = standardText;
     m_standardAudioFilePath = standardAudioFilePath;
     m_estimatedAudioFilePath = estimatedAudioFilePath;
-    m_generatedThisShow = false;
+    resetBody();
+    drawHead(standardText);
+    m_bodyView->setFrame(QRectF(0, headH(), bounds().width(), bounds().height() - headH()));
+    showMask();
+    addSubview(m_bodyView);
 
-    // A panel shown again starts from a fresh body.
+    // The engine keeps the model and the model voice between openings of this phrase.
+    const ComparisonRequest request =
+        ComparisonRequest::forPhrase(standardText, standardAudioFilePath, phraseContents(m_phraseInfos));
+    if (!m_comparison || m_comparison->request() != request)
+        m_comparison = std::make_shared<PronunciationComparison>(request);
+    m_comparisonResult = m_comparison->compare(estimatedAudioFilePath);
+    m_generationCount += m_comparisonResult.generatedModel ? 1 : 0;
+    m_score = m_comparisonResult.panelScore;
+
+    layOutContent();
+    m_standardSpectrumPanel->setSpectrum(standardAudioFilePath, m_comparisonResult.standard.powerSpectrumInfo);
+    m_standardSpectrumPanel->resizeView();
+    m_estimatedSpectrumPanel->setSpectrum(estimatedAudioFilePath, m_comparisonResult.estimated.powerSpectrumInfo);
+    m_estimatedSpectrumPanel->resizeView();
+}
+
+// A panel shown again starts from a fresh body.
+void SpectrumCompView::resetBody()
+{
     if (m_bodyView) {
         delete m_bodyView;
         m_bodyView = nullptr;
@@ -66,32 +103,6 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     m_bodyView = new ScrollView;
     m_bodyView->setBackgroundColor(Qt::white);
     m_bodyView->setBounces(false);
-    drawHead(standardText);
-    m_bodyView->setFrame(QRectF(0, headH(), bounds().width(), bounds().height() - headH()));
-    showMask();
-    addSubview(m_bodyView);
-
-    {
-        ZQPSRecognizer recognizer;
-        runRecognition(recognizer, estimatedAudioFilePath);
-        QVariantMap advices;
-        m_score = scoreOnTenScale(ZQPSRecognizer::getScore(recognizer.wordsInfo(), standardText, advices));
-    }
-
-    layOutContent();
-
-    {
-        ZQPSRecognizer recognizer;
-        runRecognition(recognizer, standardAudioFilePath);
-        m_standardSpectrumPanel->setSpectrum(standardAudioFilePath, recognizer.powerSpectrumInfo());
-        m_standardSpectrumPanel->resizeView();
-    }
-    {
-        ZQPSRecognizer recognizer;
-        runRecognition(recognizer, estimatedAudioFilePath);
-        m_estimatedSpectrumPanel->setSpectrum(estimatedAudioFilePath, recognizer.powerSpectrumInfo());
-        m_estimatedSpectrumPanel->resizeView();
-    }
 }
 
 void SpectrumCompView::layOutContent()
@@ -133,47 +144,6 @@ void SpectrumCompView::layOutContent()
     const QRectF body = m_bodyView->frame();
     m_bodyView->setFrame(QRectF(body.topLeft(), QSizeF(body.width(), bodyHeight)));
     m_bodyView->setContentSize(QSizeF(body.width(), bodyHeight));
-}
-
-bool SpectrumCompView::modelFilesUsable() const
-{
-    return m_languageModelPath && m_dictionaryPath && QFileInfo::exists(*m_languageModelPath)
-           && QFileInfo::exists(*m_dictionaryPath);
-}
-
-void SpectrumCompView::generateModel()
-{
-    m_generatedThisShow = true;
-    ++m_generationCount;
-    QStringList contents;
-    contents.reserve(m_phraseInfos.size());
-    for (const PhraseInfoPtr &phrase : std::as_const(m_phraseInfos))
-        contents.append(phrase ? phrase->content : QString());
-    const QStringList words = ZQAppCommon::comparisonCorpusWords(m_standardText, contents);
-
-    const QString base = ZQFileUtil::getDocumentsDirectory() + QStringLiteral("lm/");
-    if (!QDir().mkpath(base))
-        ZQLog::log(QStringLiteral("can not create the folder %1").arg(base), 2);
-    ZQLanguageModelTrainer trainer;
-    trainer.setLmBasePath(base);
-    const ZQStatus status = trainer.generateEnglishLanguageModelFromArray(words, QStringLiteral("test"));
-    const QVariant lm = status.userInfo.value(QStringLiteral("LMPath"));
-    const QVariant dictionary = status.userInfo.value(QStringLiteral("DictionaryPath"));
-    if (lm.isValid())
-        m_languageModelPath = lm.toString();
-    if (dictionary.isValid())
-        m_dictionaryPath = dictionary.toString();
-}
-
-void SpectrumCompView::runRecognition(ZQPSRecognizer &recognizer, const QString &audioPath)
-{
-    // One generation per opening at most: after a failed one the recognitions run without
-    // a model and find nothing.
-    if (!modelFilesUsable() && !m_generatedThisShow)
-        generateModel();
-    const QString acousticModel = ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"));
-    recognizer.runRecognitionOnWavFileAtPath(audioPath, m_languageModelPath.value_or(QString()),
-                                             m_dictionaryPath.value_or(QString()), acousticModel, false);
 }
 
 void SpectrumCompView::playPreHandle(AudioPlayer *, QWidget *view)

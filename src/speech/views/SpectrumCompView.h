@@ -1,27 +1,30 @@
 #pragma once
 
 #include "content/PhraseInfo.h"
+#include "speech/PronunciationComparison.h"
 #include "ZQPlayerBoxOutDelegate.h"
 #include "widgets/ZQPopView.h"
 
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class Label;
 class ScoreLabel;
 class ScrollView;
-class ZQPSRecognizer;
 class ZQSpectrumPanel;
 
 // The result comparison panel: scores the learner's recording against the expected
 // sentence and shows the phrase's voice and the recording one above the other as
 // voiceprints, each with its player.
 //
-// show(S, V, R): title bar S and the mask; the language model for S and phraseInfos
-// (Documents/lm/test.*, generated at most once while the stored files exist); three
-// recognitions (R for the score, V and R again for the voiceprints); score = floor of the
+// show(S, V, R): title bar S and the mask; then the comparison engine
+// (PronunciationComparison, request ComparisonRequest::forPhrase: the model files
+// Documents/lm/test.*) compares R with S: the model generated at most once while its files
+// hold, V and R recognised once each (V usually comes from the engine's cache or from a
+// preparation started when recording began, see startComparison); score = floor of the
 // 0-100 score / 10. The opener then sets the panel's height to bodyView height + headH,
 // places it and reads score().
 //
@@ -33,7 +36,10 @@ class ZQSpectrumPanel;
 // Play heads: the panel whose play was pressed follows the shared player; the other one is
 // reset (playPreHandle).
 //
-// Thread: main thread; show() blocks for the generation and the recognitions.
+// Ownership: the panel shares its engine with whoever prepared it; closing the panel or its
+// opener abandons any work still running for it.
+//
+// Thread: main thread; show() blocks for what is left of the comparison.
 // Failure: nothing is shown to the learner. A missing, empty or unrecognisable recording
 // gives score 0 and an empty voiceprint; a failed generation leaves the previous paths
 // (none on a new panel), and the recognitions then find no words (score 0).
@@ -51,12 +57,23 @@ public:
     void show(const QString &standardText, const QString &standardAudioFilePath,
               const QString &estimatedAudioFilePath);
 
+    // The engine of the phrase (S, V) with the corpus of `phrases`, already preparing (the
+    // model and the model voice) while the learner speaks. Hand it to the panel with
+    // setComparison() before show(); an engine for another phrase is replaced.
+    static std::shared_ptr<PronunciationComparison> startComparison(const QString &standardText,
+                                                                    const QString &standardAudioFilePath,
+                                                                    const QList<PhraseInfoPtr> &phrases);
+    std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
+    void setComparison(std::shared_ptr<PronunciationComparison> comparison) { m_comparison = std::move(comparison); }
+    // The result of the last show().
+    const ComparisonResult &comparisonResult() const { return m_comparisonResult; }
+
     ScrollView *bodyView() const { return m_bodyView; }
     QString standardText() const { return m_standardText; }
     QString standardAudioFilePath() const { return m_standardAudioFilePath; }
     QString estimatedAudioFilePath() const { return m_estimatedAudioFilePath; }
-    std::optional<QString> languageModelPath() const { return m_languageModelPath; }
-    std::optional<QString> dictionaryPath() const { return m_dictionaryPath; }
+    std::optional<QString> languageModelPath() const;
+    std::optional<QString> dictionaryPath() const;
     QString translateText() const { return m_translateText; }
     void setTranslateText(const QString &text) { m_translateText = text; }
     ZQSpectrumPanel *standardSpectrumPanel() const { return m_standardSpectrumPanel; }
@@ -67,23 +84,20 @@ public:
     int generationCount() const { return m_generationCount; }
 
     // A 0-100 score on the panel's 0-10 scale (floor of score / 10).
-    static int scoreOnTenScale(float score);
+    static int scoreOnTenScale(float score) { return PronunciationComparison::panelScore(score); }
 
     void closeAction(QObject *sender) override;
     // ZQPlayerBoxOutDelegate: hands the play head to the panel whose play was pressed.
     void playPreHandle(AudioPlayer *player, QWidget *view) override;
 
 private:
-    void runRecognition(ZQPSRecognizer &recognizer, const QString &audioPath);
-    bool modelFilesUsable() const;
-    void generateModel();
+    static QStringList phraseContents(const QList<PhraseInfoPtr> &phrases);
+    void resetBody();
     void layOutContent();
 
     ScrollView *m_bodyView = nullptr;
     QString m_standardText;
     QString m_standardAudioFilePath;
-    std::optional<QString> m_languageModelPath;
-    std::optional<QString> m_dictionaryPath;
     QString m_estimatedAudioFilePath;
     QString m_translateText;
     ZQSpectrumPanel *m_standardSpectrumPanel = nullptr;
@@ -91,6 +105,7 @@ private:
     int m_score = 0;
     ScoreLabel *m_testedWordScoreLbl = nullptr;
     QList<PhraseInfoPtr> m_phraseInfos;
-    bool m_generatedThisShow = false;
+    std::shared_ptr<PronunciationComparison> m_comparison;
+    ComparisonResult m_comparisonResult;
     int m_generationCount = 0;
 };

@@ -3,6 +3,7 @@
 #include "platform/ui/AssetImages.h"
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/DeviceProfile.h"
+#include "platform/ui/PlatformColors.h"
 #include "platform/media/MediaTimer.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ViewSupport.h"
@@ -41,7 +42,7 @@ ZQSpectrumPanel::ZQSpectrumPanel(const QRectF &frame, QWidget *parent)
     : View(frame, parent), m_asMargin(float(Screen::height() * 5.0 / 568.0)),
       m_asHeight(float(Screen::height() * 128.0 / 568.0))
 {
-    setBackgroundColor(QColor(255, 165, 0));  // orange
+    setBackgroundColor(PlatformColors::orange());
     const QRectF own = bounds();
     m_textureView = new PatternView(own, AssetImages::image(QStringLiteral("texture_frost_50")), this);
 

@@ -2,10 +2,10 @@
 // a CMU pronouncing dictionary. Exit status: 0 done, 1 unreadable or unusable input or an
 // output that cannot be written, 2 wrong arguments.
 #include "LexiconBuilder.h"
+#include "platform/foundation/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -67,15 +67,13 @@ int main(int argc, char **argv)
     if (!usable)
         return fail(QStringLiteral("%1 holds no dictionary entry").arg(input.fileName()), 1);
 
-    QSaveFile output(arguments.at(1));
-    if (!output.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("cannot write %1: %2").arg(output.fileName(), output.errorString()), 1);
-    const QByteArray text = builder.lookupListText();
-    if (output.write(text) != text.size() || !output.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(output.fileName(), output.errorString()), 1);
+    const QString output = arguments.at(1);
+    AtomicFile::Failure failure;
+    if (!AtomicFile::write(output, builder.lookupListText(), &failure))
+        return fail(failure.message, 1);
 
     std::printf("phrasebook-lexicon: %lld words, %lld lines written to %s\n",
                 static_cast<long long>(builder.wordCount()), static_cast<long long>(builder.lineCount()),
-                qPrintable(output.fileName()));
+                qPrintable(output));
     return 0;
 }

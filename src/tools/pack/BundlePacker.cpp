@@ -4,6 +4,7 @@
 #include "CardRenderer.h"
 #include "VoiceSynthesizer.h"
 #include "content/ZQCryptor.h"
+#include "platform/foundation/AtomicFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,19 +24,37 @@ constexpr QFileDevice::Permissions folderPermissions = QFileDevice::ReadOwner | 
     | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
     | QFileDevice::ExeOther;
 
+// The bundle is built in a folder of its own and renamed into place as a whole, so its
+// files need no sync of their own; the message names the file.
 QString writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    AtomicFile::Failure failure;
+    if (!AtomicFile::write(path, bytes, &failure, AtomicFile::Durability::Unsynced))
+        return failure.message;
     return {};
 }
 
 bool makeFolder(const QString &path)
 {
     return QDir().mkpath(path) && QFile::setPermissions(path, folderPermissions);
+}
+
+QString categoryFolder(const QString &folder, const CatalogueSource::Category &category)
+{
+    return folder + QLatin1Char('/') + QString::number(category.id);
+}
+
+// The category's folders and its description; a message on failure.
+QString writeCategoryFolder(const QString &base, const CatalogueSource::Category &category)
+{
+    if (!makeFolder(base) || !makeFolder(base + QStringLiteral("/images"))
+        || !makeFolder(base + QStringLiteral("/voices")))
+        return QStringLiteral("cannot create the folders of %1").arg(base);
+    QJsonObject info;
+    info.insert(QStringLiteral("id"), category.id);
+    info.insert(QStringLiteral("name"), category.name);
+    info.insert(QStringLiteral("nameTrans"), category.nameTrans);
+    return writeFile(base + QStringLiteral("/pkgInfo"), QJsonDocument(info).toJson(QJsonDocument::Indented));
 }
 
 struct VoiceJob
@@ -45,6 +64,138 @@ struct VoiceJob
     QString phon;  // the transcription written to the phrase list
     QString failure;
 };
+
+std::vector<VoiceJob> voiceJobs(const QList<CatalogueSource::Category> &categories)
+{
+    std::vector<VoiceJob> jobs;
+    for (const CatalogueSource::Category &category : categories) {
+        for (const CatalogueSource::Phrase &phrase : category.phrases)
+            jobs.push_back(VoiceJob{&category, &phrase, phrase.phon.value_or(QString()), {}});
+    }
+    return jobs;
+}
+
+// Transcribes and voices the phrases on worker threads, printing progress; the first
+// failure stops every worker. The jobs and the folders outlive the workers.
+class VoiceWorkers
+{
+public:
+    VoiceWorkers(std::vector<VoiceJob> &jobs, QString folder, QString scratch, FILE *out)
+        : m_jobs(jobs), m_folder(std::move(folder)), m_scratch(std::move(scratch)), m_out(out)
+    {
+    }
+    ~VoiceWorkers() { finish(); }
+
+    void start(int count)
+    {
+        const int workerCount = std::max(1, std::min<int>(count, static_cast<int>(m_jobs.size())));
+        for (int i = 0; i < workerCount; ++i)
+            m_threads.emplace_back([this] { work(); });
+    }
+    void stop() { m_stop.store(true); }
+    bool stopped() const { return m_stop.load(); }
+    // Waits for the workers; the number of phrases voiced.
+    size_t finish()
+    {
+        for (std::thread &thread : m_threads)
+            thread.join();
+        m_threads.clear();
+        return m_done;
+    }
+
+private:
+    void work()
+    {
+        for (;;) {
+            if (m_stop.load())
+                return;
+            const size_t index = m_next.fetch_add(1);
+            if (index >= m_jobs.size())
+                return;
+            VoiceJob &job = m_jobs[index];
+            const QString id = QString::number(job.phrase->id);
+            if (!job.phrase->phon)
+                job.failure = VoiceSynthesizer::transcribe(job.phrase->txt, &job.phon);
+            if (job.failure.isEmpty()) {
+                job.failure = VoiceSynthesizer::synthesise(
+                    job.phrase->txt, m_scratch + QLatin1Char('/') + id + QStringLiteral(".wav"),
+                    categoryFolder(m_folder, *job.category) + QStringLiteral("/voices/") + id + QStringLiteral(".mp3"));
+            }
+            const std::lock_guard<std::mutex> lock(m_printing);
+            if (!job.failure.isEmpty()) {
+                m_stop.store(true);
+                return;
+            }
+            ++m_done;
+            std::fprintf(m_out, "[%zu/%zu] %s: phrase %lld\n", m_done, m_jobs.size(),
+                         qPrintable(job.category->fileName), static_cast<long long>(job.phrase->id));
+            std::fflush(m_out);
+        }
+    }
+
+    std::vector<VoiceJob> &m_jobs;
+    const QString m_folder;
+    const QString m_scratch;
+    FILE *m_out;
+    std::vector<std::thread> m_threads;
+    std::atomic<size_t> m_next{0};
+    std::atomic<bool> m_stop{false};
+    std::mutex m_printing;
+    size_t m_done = 0;  // guarded by m_printing
+};
+
+// The covers and the encrypted phrase cards, until done or the voices stop; a message on
+// failure.
+QString drawPictures(const QString &folder, const QList<CatalogueSource::Category> &categories,
+                     const CardRenderer &renderer, const VoiceWorkers &voices)
+{
+    for (const CatalogueSource::Category &category : categories) {
+        if (voices.stopped())
+            return {};
+        const QString base = categoryFolder(folder, category);
+        const QByteArray cover = renderer.renderCover(category.name, category.icon, category.color);
+        if (cover.isEmpty())
+            return QStringLiteral("cannot encode JPEG images (Qt image format plugin missing?)");
+        QString failure = writeFile(base + QStringLiteral("/cover.jpg"), cover);
+        for (const CatalogueSource::Phrase &phrase : category.phrases) {
+            if (!failure.isEmpty())
+                return failure;
+            const QByteArray card = renderer.renderPhraseCard(phrase.txt, category.color);
+            const QByteArray encrypted = ZQCryptor::encryptData(card, ZQCryptor::Encrypt, ZQCryptor::imageKey);
+            if (card.isEmpty() || encrypted.isEmpty())
+                return QStringLiteral("%1: phrase %2: cannot encode or encrypt its image")
+                    .arg(category.fileName)
+                    .arg(phrase.id);
+            failure = writeFile(base + QStringLiteral("/images/")
+                                    + AppCommon::imageFileName(QString::number(phrase.id)) + QStringLiteral(".jpg"),
+                                encrypted);
+        }
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return {};
+}
+
+// The encrypted phrase list of a category, with the transcriptions of its jobs (taken in
+// order from `nextJob`); a message on failure.
+QString writePhraseList(const QString &folder, const CatalogueSource::Category &category,
+                        const std::vector<VoiceJob> &jobs, size_t *nextJob)
+{
+    QJsonArray phrases;
+    for (const CatalogueSource::Phrase &phrase : category.phrases) {
+        QJsonObject entry;
+        entry.insert(QStringLiteral("id"), phrase.id);
+        entry.insert(QStringLiteral("txt"), phrase.txt);
+        entry.insert(QStringLiteral("phon"), jobs[(*nextJob)++].phon);
+        entry.insert(QStringLiteral("wTrans"), phrase.wTrans);
+        phrases.append(entry);
+    }
+    const QString plain = QString::fromUtf8(QJsonDocument(phrases).toJson(QJsonDocument::Compact));
+    const QString encrypted = ZQCryptor::encryptWithDES(plain, ZQCryptor::contentKey);
+    if (encrypted.isEmpty() || ZQCryptor::decryptWithDES(encrypted, ZQCryptor::contentKey) != plain)
+        return QStringLiteral("%1: the phrase list does not survive encryption").arg(category.fileName);
+    return writeFile(categoryFolder(folder, category) + QStringLiteral("/phrasesInfo"), encrypted.toUtf8());
+}
 }
 
 BundlePacker::BundlePacker(Options options, FILE *out, FILE *err)
@@ -64,18 +215,9 @@ int BundlePacker::run()
     QElapsedTimer clock;
     clock.start();
 
-    QFile lookupFile(m_options.lookupListPath);
-    if (!lookupFile.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("cannot read the pronunciation list %1: %2")
-                 .arg(m_options.lookupListPath, lookupFile.errorString()));
+    QString lookupText;
+    if (!readLookupList(&lookupText))
         return 1;
-    }
-    const QString lookupText = QString::fromUtf8(lookupFile.readAll());
-    if (lookupText.isEmpty()) {
-        fail(QStringLiteral("the pronunciation list %1 is empty").arg(m_options.lookupListPath));
-        return 1;
-    }
-
     CatalogueSource source;
     if (!source.load(m_options.sourceFolder, lookupText)) {
         for (const QString &message : source.errors())
@@ -85,13 +227,42 @@ int BundlePacker::run()
                  .arg(m_options.sourceFolder));
         return 1;
     }
-
     CardRenderer renderer;
     QString failure;
     if (!renderer.initialise(&failure)) {
         fail(failure);
         return 1;
     }
+    if (!checkToolsAndIcons(source, renderer) || !outputReplaceable())
+        return 1;
+    if (!build(source, renderer))
+        return 1;
+
+    std::fprintf(m_out, "phrasebook-pack: %lld categories, %lld phrases written to %s in %.1f s\n",
+                 static_cast<long long>(source.categories().size()), static_cast<long long>(source.phraseCount()),
+                 qPrintable(QDir::toNativeSeparators(m_options.outputFolder)), clock.elapsed() / 1000.0);
+    std::fflush(m_out);
+    return 0;
+}
+
+bool BundlePacker::readLookupList(QString *lookupText)
+{
+    QFile lookupFile(m_options.lookupListPath);
+    if (!lookupFile.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read the pronunciation list %1: %2")
+                 .arg(m_options.lookupListPath, lookupFile.errorString()));
+        return false;
+    }
+    *lookupText = QString::fromUtf8(lookupFile.readAll());
+    if (lookupText->isEmpty()) {
+        fail(QStringLiteral("the pronunciation list %1 is empty").arg(m_options.lookupListPath));
+        return false;
+    }
+    return true;
+}
+
+bool BundlePacker::checkToolsAndIcons(const CatalogueSource &source, const CardRenderer &renderer)
+{
     bool iconsKnown = true;
     bool needTranscriber = false;
     for (const CatalogueSource::Category &category : source.categories()) {
@@ -106,37 +277,32 @@ int BundlePacker::run()
             needTranscriber = needTranscriber || !phrase.phon;
     }
     if (!iconsKnown)
-        return 1;
-    failure = VoiceSynthesizer::checkPrograms(needTranscriber);
+        return false;
+    const QString failure = VoiceSynthesizer::checkPrograms(needTranscriber);
     if (!failure.isEmpty()) {
         fail(failure);
-        return 1;
+        return false;
     }
-    if (!outputReplaceable())
-        return 1;
+    return true;
+}
 
+bool BundlePacker::build(const CatalogueSource &source, const CardRenderer &renderer)
+{
     const QFileInfo output(m_options.outputFolder);
     const QString parent = output.absolutePath();
     if (!QDir().mkpath(parent)) {
         fail(QStringLiteral("cannot create the folder %1").arg(parent));
-        return 1;
+        return false;
     }
     QTemporaryDir building(parent + QStringLiteral("/.") + output.fileName() + QStringLiteral(".tmp-XXXXXX"));
     if (!building.isValid() || !QFile::setPermissions(building.path(), folderPermissions)) {
         fail(QStringLiteral("cannot create a temporary folder in %1: %2").arg(parent, building.errorString()));
-        return 1;
+        return false;
     }
-    if (!writeBundle(building.path(), source, renderer))
-        return 1;
-    if (!installBundle(building.path()))
-        return 1;
+    if (!writeBundle(building.path(), source, renderer) || !installBundle(building.path()))
+        return false;
     building.setAutoRemove(false);
-
-    std::fprintf(m_out, "phrasebook-pack: %lld categories, %lld phrases written to %s in %.1f s\n",
-                 static_cast<long long>(source.categories().size()), static_cast<long long>(source.phraseCount()),
-                 qPrintable(QDir::toNativeSeparators(m_options.outputFolder)), clock.elapsed() / 1000.0);
-    std::fflush(m_out);
-    return 0;
+    return true;
 }
 
 bool BundlePacker::outputReplaceable()
@@ -165,105 +331,28 @@ bool BundlePacker::writeBundle(const QString &folder, const CatalogueSource &sou
                                const CardRenderer &renderer)
 {
     const QList<CatalogueSource::Category> &categories = source.categories();
-
     // Folders and descriptions first: the workers write into the voices folders.
     for (const CatalogueSource::Category &category : categories) {
-        const QString base = folder + QLatin1Char('/') + QString::number(category.id);
-        if (!makeFolder(base) || !makeFolder(base + QStringLiteral("/images"))
-            || !makeFolder(base + QStringLiteral("/voices"))) {
-            fail(QStringLiteral("cannot create the folders of %1").arg(base));
-            return false;
-        }
-        QJsonObject info;
-        info.insert(QStringLiteral("id"), category.id);
-        info.insert(QStringLiteral("name"), category.name);
-        info.insert(QStringLiteral("nameTrans"), category.nameTrans);
-        const QString failure =
-            writeFile(base + QStringLiteral("/pkgInfo"), QJsonDocument(info).toJson(QJsonDocument::Indented));
+        const QString failure = writeCategoryFolder(categoryFolder(folder, category), category);
         if (!failure.isEmpty()) {
             fail(failure);
             return false;
         }
     }
-
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         fail(QStringLiteral("cannot create a temporary folder: %1").arg(scratch.errorString()));
         return false;
     }
 
-    std::vector<VoiceJob> jobs;
-    for (const CatalogueSource::Category &category : categories) {
-        for (const CatalogueSource::Phrase &phrase : category.phrases)
-            jobs.push_back(VoiceJob{&category, &phrase, phrase.phon.value_or(QString()), {}});
-    }
-
-    std::atomic<size_t> next{0};
-    std::atomic<bool> stop{false};
-    std::mutex printing;
-    size_t done = 0;
-    auto worker = [&]() {
-        for (;;) {
-            if (stop.load())
-                return;
-            const size_t index = next.fetch_add(1);
-            if (index >= jobs.size())
-                return;
-            VoiceJob &job = jobs[index];
-            const QString id = QString::number(job.phrase->id);
-            if (!job.phrase->phon)
-                job.failure = VoiceSynthesizer::transcribe(job.phrase->txt, &job.phon);
-            if (job.failure.isEmpty()) {
-                job.failure = VoiceSynthesizer::synthesise(
-                    job.phrase->txt, scratch.filePath(id + QStringLiteral(".wav")),
-                    folder + QLatin1Char('/') + QString::number(job.category->id) + QStringLiteral("/voices/") + id
-                        + QStringLiteral(".mp3"));
-            }
-            const std::lock_guard<std::mutex> lock(printing);
-            if (!job.failure.isEmpty()) {
-                stop.store(true);
-                return;
-            }
-            ++done;
-            std::fprintf(m_out, "[%zu/%zu] %s: phrase %lld\n", done, jobs.size(), qPrintable(job.category->fileName),
-                         static_cast<long long>(job.phrase->id));
-            std::fflush(m_out);
-        }
-    };
-    std::vector<std::thread> workers;
-    const int workerCount = std::max(1, std::min<int>(m_options.jobs, static_cast<int>(jobs.size())));
-    for (int i = 0; i < workerCount; ++i)
-        workers.emplace_back(worker);
-
-    // Pictures on this thread meanwhile.
-    QString failure;
-    for (const CatalogueSource::Category &category : categories) {
-        if (!failure.isEmpty() || stop.load())
-            break;
-        const QString base = folder + QLatin1Char('/') + QString::number(category.id);
-        const QByteArray cover = renderer.renderCover(category.name, category.icon, category.color);
-        failure = cover.isEmpty() ? QStringLiteral("cannot encode JPEG images (Qt image format plugin missing?)")
-                                  : writeFile(base + QStringLiteral("/cover.jpg"), cover);
-        for (const CatalogueSource::Phrase &phrase : category.phrases) {
-            if (!failure.isEmpty())
-                break;
-            const QByteArray card = renderer.renderPhraseCard(phrase.txt, category.color);
-            const QByteArray encrypted = ZQCryptor::encryptData(card, ZQCryptor::Encrypt, ZQCryptor::imageKey);
-            if (card.isEmpty() || encrypted.isEmpty()) {
-                failure = QStringLiteral("%1: phrase %2: cannot encode or encrypt its image")
-                              .arg(category.fileName)
-                              .arg(phrase.id);
-                break;
-            }
-            failure = writeFile(base + QStringLiteral("/images/")
-                                    + AppCommon::imageFileName(QString::number(phrase.id)) + QStringLiteral(".jpg"),
-                                encrypted);
-        }
-    }
+    // Voices on the workers, pictures on this thread meanwhile.
+    std::vector<VoiceJob> jobs = voiceJobs(categories);
+    VoiceWorkers voices(jobs, folder, scratch.path(), m_out);
+    voices.start(m_options.jobs);
+    const QString failure = drawPictures(folder, categories, renderer, voices);
     if (!failure.isEmpty())
-        stop.store(true);
-    for (std::thread &thread : workers)
-        thread.join();
+        voices.stop();
+    const size_t done = voices.finish();
 
     bool ok = failure.isEmpty();
     if (!ok)
@@ -281,28 +370,11 @@ bool BundlePacker::writeBundle(const QString &folder, const CatalogueSource &sou
     }
 
     // Phrase lists, now that every transcription is known.
-    size_t jobIndex = 0;
+    size_t nextJob = 0;
     for (const CatalogueSource::Category &category : categories) {
-        QJsonArray phrases;
-        for (const CatalogueSource::Phrase &phrase : category.phrases) {
-            QJsonObject entry;
-            entry.insert(QStringLiteral("id"), phrase.id);
-            entry.insert(QStringLiteral("txt"), phrase.txt);
-            entry.insert(QStringLiteral("phon"), jobs[jobIndex++].phon);
-            entry.insert(QStringLiteral("wTrans"), phrase.wTrans);
-            phrases.append(entry);
-        }
-        const QString plain = QString::fromUtf8(QJsonDocument(phrases).toJson(QJsonDocument::Compact));
-        const QString encrypted = ZQCryptor::encryptWithDES(plain, ZQCryptor::contentKey);
-        if (encrypted.isEmpty() || ZQCryptor::decryptWithDES(encrypted, ZQCryptor::contentKey) != plain) {
-            fail(QStringLiteral("%1: the phrase list does not survive encryption").arg(category.fileName));
-            return false;
-        }
-        const QString failure = writeFile(folder + QLatin1Char('/') + QString::number(category.id)
-                                              + QStringLiteral("/phrasesInfo"),
-                                          encrypted.toUtf8());
-        if (!failure.isEmpty()) {
-            fail(failure);
+        const QString listFailure = writePhraseList(folder, category, jobs, &nextJob);
+        if (!listFailure.isEmpty()) {
+            fail(listFailure);
             return false;
         }
     }

@@ -43,6 +43,11 @@ public:
     int run();
 
 private:
+    bool readLookupList(QString *lookupText);
+    // Every icon name known, the voice programs installed.
+    bool checkToolsAndIcons(const CatalogueSource &source, const CardRenderer &renderer);
+    // Writes the bundle beside OUTPUT and puts it in place.
+    bool build(const CatalogueSource &source, const CardRenderer &renderer);
     bool writeBundle(const QString &folder, const CatalogueSource &source, const CardRenderer &renderer);
     bool installBundle(const QString &builtFolder);
     bool outputReplaceable();

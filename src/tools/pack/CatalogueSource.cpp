@@ -1,5 +1,7 @@
 #include "CatalogueSource.h"
 
+#include "content/AppCommon.h"
+#include "content/CorpusText.h"
 #include "speech/PronunciationLookup.h"
 
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <limits>
@@ -55,38 +56,7 @@ bool allowedTextCharacter(QChar c)
 }
 }
 
-const QStringList &CatalogueSource::languages()
-{
-    static const QStringList codes = {
-        QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant"), QStringLiteral("ja"),
-        QStringLiteral("ko"), QStringLiteral("fr"),      QStringLiteral("es"),      QStringLiteral("de"),
-        QStringLiteral("pt"), QStringLiteral("it"),      QStringLiteral("ru"),      QStringLiteral("ar"),
-        QStringLiteral("hi"), QStringLiteral("vi"),      QStringLiteral("th"),      QStringLiteral("ms"),
-    };
-    return codes;
-}
-
 QColor CatalogueSource::defaultColor() { return QColor(0x3b, 0x6f, 0xb6); }
-
-QStringList CatalogueSource::corpusWords(const QString &text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("([^\\s.,!?\u061F\u3001\u3002]+)[\\s?\u061F!.,\u3001\u3002]"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    QStringList words;
-    auto it = pattern.globalMatch(text + QLatin1Char(' '));
-    while (it.hasNext()) {
-        const QString raw = it.next().captured(1);
-        QString word;
-        for (const QChar c : raw) {
-            if (c.isLetterOrNumber() || c == QLatin1Char('\''))
-                word += c;
-        }
-        if (!word.isEmpty())
-            words.append(word.toUpper());
-    }
-    return words;
-}
 
 qsizetype CatalogueSource::phraseCount() const
 {
@@ -152,7 +122,7 @@ void CatalogueSource::checkWords(const QString &lookupText)
     QStringList allWords;
     for (const Category &category : std::as_const(m_categories)) {
         for (const Phrase &phrase : category.phrases)
-            allWords += corpusWords(phrase.txt);
+            allWords += CorpusText::dictionaryWords(phrase.txt);
     }
     QStringList missing;
     PronunciationLookup::performDictionaryLookup(PronunciationLookup::sortedUniqueWords(allWords),
@@ -163,7 +133,7 @@ void CatalogueSource::checkWords(const QString &lookupText)
     for (const Category &category : std::as_const(m_categories)) {
         for (const Phrase &phrase : category.phrases) {
             QStringList reported;
-            for (const QString &word : corpusWords(phrase.txt)) {
+            for (const QString &word : CorpusText::dictionaryWords(phrase.txt)) {
                 if (missingSet.contains(word) && !reported.contains(word)) {
                     reported.append(word);
                     error(category.fileName,
@@ -179,10 +149,37 @@ void CatalogueSource::checkWords(const QString &lookupText)
 void CatalogueSource::readFile(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
+    const std::optional<QJsonObject> object = readObject(path, name);
+    if (!object)
+        return;
+    const qsizetype errorsBefore = m_errors.size();
+    Category category;
+    category.fileName = name;
+    const QString where = readCategoryFields(*object, &category);
+
+    const QJsonValue phrasesValue = object->value(QLatin1String("phrases"));
+    if (!phrasesValue.isArray() || phrasesValue.toArray().isEmpty()) {
+        error(name, QStringLiteral("%1: \"phrases\" must be a non-empty array (it is %2)")
+                        .arg(where, phrasesValue.isArray() ? QStringLiteral("empty") : typeName(phrasesValue)));
+    } else {
+        QSet<qint64> seen;
+        const QJsonArray phrases = phrasesValue.toArray();
+        for (qsizetype i = 0; i < phrases.size(); ++i) {
+            if (std::optional<Phrase> phrase = readPhrase(phrases.at(i), i, name, &seen))
+                category.phrases.append(*phrase);
+        }
+    }
+
+    if (m_errors.size() == errorsBefore)
+        m_categories.append(category);
+}
+
+std::optional<QJsonObject> CatalogueSource::readObject(const QString &path, const QString &name)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error(name, QStringLiteral("cannot be read: %1").arg(file.errorString()));
-        return;
+        return std::nullopt;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
@@ -190,23 +187,24 @@ void CatalogueSource::readFile(const QString &path)
         error(name, QStringLiteral("not valid JSON at offset %1: %2")
                         .arg(parseError.offset)
                         .arg(parseError.errorString()));
-        return;
+        return std::nullopt;
     }
     if (!document.isObject()) {
         error(name, QStringLiteral("the top level is not a JSON object"));
-        return;
+        return std::nullopt;
     }
-    const QJsonObject object = document.object();
-    const qsizetype errorsBefore = m_errors.size();
-    Category category;
-    category.fileName = name;
+    return document.object();
+}
 
+QString CatalogueSource::readCategoryFields(const QJsonObject &object, Category *category)
+{
+    const QString &name = category->fileName;
     const std::optional<qint64> id = integerValue(object.value(QLatin1String("id")));
     if (!id || *id <= 0) {
         error(name, QStringLiteral("category: \"id\" must be an integer greater than 0 (it is %1)")
                         .arg(id ? QString::number(*id) : typeName(object.value(QLatin1String("id")))));
     } else {
-        category.id = *id;
+        category->id = *id;
     }
     const QString where = id ? QStringLiteral("category %1").arg(*id) : QStringLiteral("category");
 
@@ -215,115 +213,111 @@ void CatalogueSource::readFile(const QString &path)
         error(name, QStringLiteral("%1: \"name\" must be a non-empty string (it is %2)")
                         .arg(where, nameValue.isString() ? QStringLiteral("empty") : typeName(nameValue)));
     else
-        category.name = nameValue.toString();
-
-    auto checkTranslations = [&](const QJsonValue &value, const QString &entry, const QString &key,
-                                 const QString &englishText) -> QJsonObject {
-        if (!value.isObject()) {
-            error(name, QStringLiteral("%1: \"%2\" must be an object (it is %3)").arg(entry, key, typeName(value)));
-            return {};
-        }
-        const QJsonObject map = value.toObject();
-        for (const QString &code : languages()) {
-            const QJsonValue text = map.value(code);
-            if (!text.isString() || text.toString().trimmed().isEmpty())
-                error(name, QStringLiteral("%1: \"%2\" has no text for \"%3\"").arg(entry, key, code));
-        }
-        for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-            if (!it.value().isString())
-                error(name, QStringLiteral("%1: \"%2\" entry \"%3\" must be a string").arg(entry, key, it.key()));
-        }
-        const QJsonValue english = map.value(QLatin1String("en"));
-        if (!englishText.isEmpty() && english.isString() && english.toString() != englishText)
-            error(name, QStringLiteral("%1: \"%2\" entry \"en\" (\"%3\") differs from \"%4\"")
-                            .arg(entry, key, english.toString(), englishText));
-        return map;
-    };
-    category.nameTrans =
-        checkTranslations(object.value(QLatin1String("nameTrans")), where, QStringLiteral("nameTrans"), category.name);
+        category->name = nameValue.toString();
+    category->nameTrans = checkTranslations(object.value(QLatin1String("nameTrans")), name, where,
+                                            QStringLiteral("nameTrans"), category->name);
 
     const QJsonValue iconValue = object.value(QLatin1String("icon"));
     if (iconValue.isString())
-        category.icon = iconValue.toString();
+        category->icon = iconValue.toString();
     else if (!iconValue.isUndefined())
         error(name, QStringLiteral("%1: \"icon\" must be a string (it is %2)").arg(where, typeName(iconValue)));
 
     const QJsonValue colorValue = object.value(QLatin1String("color"));
-    category.color = defaultColor();
+    category->color = defaultColor();
     if (colorValue.isString()) {
         const QColor color = QColor::fromString(colorValue.toString());
         if (color.isValid())
-            category.color = color;
+            category->color = color;
         else
             error(name, QStringLiteral("%1: \"color\" \"%2\" is not a colour").arg(where, colorValue.toString()));
     } else if (!colorValue.isUndefined()) {
         error(name, QStringLiteral("%1: \"color\" must be a string (it is %2)").arg(where, typeName(colorValue)));
     }
+    return where;
+}
 
-    const QJsonValue phrasesValue = object.value(QLatin1String("phrases"));
-    if (!phrasesValue.isArray() || phrasesValue.toArray().isEmpty()) {
-        error(name, QStringLiteral("%1: \"phrases\" must be a non-empty array (it is %2)")
-                        .arg(where, phrasesValue.isArray() ? QStringLiteral("empty") : typeName(phrasesValue)));
-    } else {
-        QSet<qint64> seen;
-        const QJsonArray phrases = phrasesValue.toArray();
-        for (qsizetype i = 0; i < phrases.size(); ++i) {
-            const QString position = QStringLiteral("phrase at position %1").arg(i);
-            if (!phrases.at(i).isObject()) {
-                error(name, QStringLiteral("%1: must be an object (it is %2)").arg(position, typeName(phrases.at(i))));
-                continue;
-            }
-            const QJsonObject entry = phrases.at(i).toObject();
-            Phrase phrase;
-            const std::optional<qint64> phraseId = integerValue(entry.value(QLatin1String("id")));
-            if (!phraseId || *phraseId <= 0) {
-                error(name, QStringLiteral("%1: \"id\" must be an integer greater than 0 (it is %2)")
-                                .arg(position,
-                                     phraseId ? QString::number(*phraseId)
-                                              : typeName(entry.value(QLatin1String("id")))));
-                continue;
-            }
-            phrase.id = *phraseId;
-            const QString phraseWhere = QStringLiteral("phrase %1").arg(phrase.id);
-            if (seen.contains(phrase.id)) {
-                error(name, QStringLiteral("%1: id appears twice in this file").arg(phraseWhere));
-                continue;
-            }
-            seen.insert(phrase.id);
+QJsonObject CatalogueSource::checkTranslations(const QJsonValue &value, const QString &name,
+                                               const QString &entry, const QString &key,
+                                               const QString &englishText)
+{
+    if (!value.isObject()) {
+        error(name, QStringLiteral("%1: \"%2\" must be an object (it is %3)").arg(entry, key, typeName(value)));
+        return {};
+    }
+    const QJsonObject map = value.toObject();
+    for (const QString &code : AppCommon::supportedLanguages()) {
+        const QJsonValue text = map.value(code);
+        if (!text.isString() || text.toString().trimmed().isEmpty())
+            error(name, QStringLiteral("%1: \"%2\" has no text for \"%3\"").arg(entry, key, code));
+    }
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+        if (!it.value().isString())
+            error(name, QStringLiteral("%1: \"%2\" entry \"%3\" must be a string").arg(entry, key, it.key()));
+    }
+    const QJsonValue english = map.value(QLatin1String("en"));
+    if (!englishText.isEmpty() && english.isString() && english.toString() != englishText)
+        error(name, QStringLiteral("%1: \"%2\" entry \"en\" (\"%3\") differs from \"%4\"")
+                        .arg(entry, key, english.toString(), englishText));
+    return map;
+}
 
-            const QJsonValue txt = entry.value(QLatin1String("txt"));
-            if (!txt.isString()) {
-                error(name, QStringLiteral("%1: \"txt\" must be a string (it is %2)").arg(phraseWhere, typeName(txt)));
-            } else {
-                phrase.txt = txt.toString();
-                for (const QChar c : phrase.txt) {
-                    if (!allowedTextCharacter(c)) {
-                        error(name, QStringLiteral("%1: \"txt\" holds the character \"%2\" (U+%3); only ASCII "
-                                                   "letters, spaces, apostrophes and . , ? ! are allowed")
-                                        .arg(phraseWhere, QString(c))
-                                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
-                        break;
-                    }
-                }
-                if (corpusWords(phrase.txt).isEmpty())
-                    error(name, QStringLiteral("%1: \"txt\" holds no word").arg(phraseWhere));
-            }
+std::optional<CatalogueSource::Phrase> CatalogueSource::readPhrase(const QJsonValue &value, qsizetype position,
+                                                                   const QString &name, QSet<qint64> *seen)
+{
+    const QString at = QStringLiteral("phrase at position %1").arg(position);
+    if (!value.isObject()) {
+        error(name, QStringLiteral("%1: must be an object (it is %2)").arg(at, typeName(value)));
+        return std::nullopt;
+    }
+    const QJsonObject entry = value.toObject();
+    Phrase phrase;
+    const std::optional<qint64> phraseId = integerValue(entry.value(QLatin1String("id")));
+    if (!phraseId || *phraseId <= 0) {
+        error(name, QStringLiteral("%1: \"id\" must be an integer greater than 0 (it is %2)")
+                        .arg(at, phraseId ? QString::number(*phraseId) : typeName(entry.value(QLatin1String("id")))));
+        return std::nullopt;
+    }
+    phrase.id = *phraseId;
+    const QString where = QStringLiteral("phrase %1").arg(phrase.id);
+    if (seen->contains(phrase.id)) {
+        error(name, QStringLiteral("%1: id appears twice in this file").arg(where));
+        return std::nullopt;
+    }
+    seen->insert(phrase.id);
 
-            const QJsonValue phon = entry.value(QLatin1String("phon"));
-            if (phon.isString()) {
-                // A blank transcription counts as none: the packer fills it in.
-                if (!phon.toString().trimmed().isEmpty())
-                    phrase.phon = phon.toString();
-            }
-            else if (!phon.isUndefined())
-                error(name, QStringLiteral("%1: \"phon\" must be a string (it is %2)").arg(phraseWhere, typeName(phon)));
+    const QJsonValue txt = entry.value(QLatin1String("txt"));
+    if (!txt.isString())
+        error(name, QStringLiteral("%1: \"txt\" must be a string (it is %2)").arg(where, typeName(txt)));
+    else
+        phrase.txt = checkedText(txt.toString(), name, where);
 
-            phrase.wTrans = checkTranslations(entry.value(QLatin1String("wTrans")), phraseWhere,
-                                              QStringLiteral("wTrans"), phrase.txt);
-            category.phrases.append(phrase);
-        }
+    const QJsonValue phon = entry.value(QLatin1String("phon"));
+    if (phon.isString()) {
+        // A blank transcription counts as none: the packer fills it in.
+        if (!phon.toString().trimmed().isEmpty())
+            phrase.phon = phon.toString();
+    } else if (!phon.isUndefined()) {
+        error(name, QStringLiteral("%1: \"phon\" must be a string (it is %2)").arg(where, typeName(phon)));
     }
 
-    if (m_errors.size() == errorsBefore)
-        m_categories.append(category);
+    phrase.wTrans = checkTranslations(entry.value(QLatin1String("wTrans")), name, where,
+                                      QStringLiteral("wTrans"), phrase.txt);
+    return phrase;
+}
+
+QString CatalogueSource::checkedText(const QString &txt, const QString &name, const QString &where)
+{
+    for (const QChar c : txt) {
+        if (!allowedTextCharacter(c)) {
+            error(name, QStringLiteral("%1: \"txt\" holds the character \"%2\" (U+%3); only ASCII "
+                                       "letters, spaces, apostrophes and . , ? ! are allowed")
+                            .arg(where, QString(c))
+                            .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+            break;
+        }
+    }
+    if (CorpusText::dictionaryWords(txt).isEmpty())
+        error(name, QStringLiteral("%1: \"txt\" holds no word").arg(where));
+    return txt;
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QJsonObject>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -14,8 +15,9 @@
 //
 // Checks, each reported as "<file>: <entry>: <problem>":
 // - the file is a JSON object; "id" integer > 0, "name" string, "nameTrans" object holding a
-//   string for each of the 16 learner languages, "phrases" a non-empty array; optional "icon"
-//   (a Material Design Icons name, checked by the caller) and "color" (a colour text);
+//   string for each of the 16 learner languages (AppCommon::supportedLanguages()),
+//   "phrases" a non-empty array; optional "icon" (a Material Design Icons name, checked by
+//   the caller) and "color" (a colour text);
 // - each phrase: "id" integer > 0, "txt" a string of ASCII letters, spaces, apostrophes and
 //   ". , ? !" holding at least one word, "wTrans" an object with a string for each of the 16
 //   languages, optional "phon" string;
@@ -23,8 +25,8 @@
 //   the voice reads "txt");
 // - category ids unique, phrase ids unique in the whole catalogue (recordings are stored by
 //   phrase id alone);
-// - every word of every "txt", split and cleaned as the app's corpus builder does, is in the
-//   pronunciation lookup list (when one is given).
+// - every word of every "txt" (CorpusText::dictionaryWords, as the app's corpus builder
+//   takes them) is in the pronunciation lookup list (when one is given).
 //
 // Thread: any (no shared state). Failure: load() returns false and errors() lists every
 // problem found (all files are checked, so one run reports them all).
@@ -50,16 +52,8 @@ public:
         QList<Phrase> phrases;
     };
 
-    // The learner languages every translation map must cover.
-    static const QStringList &languages();
     // The cover colour of a category whose source gives none.
     static QColor defaultColor();
-
-    // The words of a text as the app's corpus builder takes them: every run of characters
-    // other than white space and ". , ! ? ؟ 、 。" that is followed by one of them (a space
-    // is appended to the text first), then stripped of every character that is not a letter,
-    // a digit or an apostrophe, and upper-cased. Empty results are dropped.
-    static QStringList corpusWords(const QString &text);
 
     // lookupText: the pronunciation lookup list; null to skip the word check.
     bool load(const QString &folder, const QString &lookupText);
@@ -69,7 +63,20 @@ public:
     qsizetype phraseCount() const;
 
 private:
+    // Each step reports what it finds wrong through error() and goes on where it can, so
+    // one run lists every problem.
     void readFile(const QString &path);
+    std::optional<QJsonObject> readObject(const QString &path, const QString &name);
+    // Fills id, name, nameTrans, icon and colour; returns how errors name the category.
+    QString readCategoryFields(const QJsonObject &object, Category *category);
+    // A translation map: a string for every learner language, its "en" entry equal to
+    // `englishText` (when that is not empty).
+    QJsonObject checkTranslations(const QJsonValue &value, const QString &name, const QString &entry,
+                                  const QString &key, const QString &englishText);
+    // Nothing when the entry has no usable id; otherwise the phrase, errors reported.
+    std::optional<Phrase> readPhrase(const QJsonValue &value, qsizetype position, const QString &name,
+                                     QSet<qint64> *seen);
+    QString checkedText(const QString &txt, const QString &name, const QString &where);
     void checkWords(const QString &lookupText);
     void error(const QString &file, const QString &message);
 

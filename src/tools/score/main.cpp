@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -30,14 +31,18 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Scores a recording of EXPECTED (a sentence) from 0 to 100 as the comparison panel does:\n"
-        "a trigram model and dictionary of the sentence's words (plus the words of every line of\n"
-        "the corpus file) are generated, AUDIO is recognised, and the result printed as JSON."));
+        "a trigram model and dictionary of the sentence's words (plus the words of the first\n"
+        "phrases of the corpus file, as the panel takes them from its phrase list) are generated,\n"
+        "AUDIO is recognised, and the result printed as JSON; each word has its startMs and\n"
+        "endMs in AUDIO."));
     parser.addHelpOption();
     const QCommandLineOption corpus(QStringLiteral("corpus"),
-                                    QStringLiteral("Add the words of every line of FILE to the model."),
+                                    QStringLiteral("The phrase list EXPECTED belongs to, one phrase per line (blank lines "
+                                                                   "skipped); the words of lines 0 to n / 5 join the model."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption modelDir(QStringLiteral("model-dir"),
-                                      QStringLiteral("Keep the generated test.arpa, test.DMP and test.dic in DIR."),
+                                      QStringLiteral("Keep the generated test.arpa, test.DMP and test.dic in DIR (created "
+                                                     "when missing)."),
                                       QStringLiteral("DIR"));
     const QCommandLineOption acoustic(QStringLiteral("acoustic-model"),
                                       QStringLiteral("The acoustic model bundle (default: EnglishAcousticModel.bundle of the resources)."),
@@ -66,8 +71,11 @@ int main(int argc, char **argv)
             return usageError(QStringLiteral("cannot read the corpus file %1: %2")
                                   .arg(file.fileName(), file.errorString()));
         QTextStream stream(&file);
-        while (!stream.atEnd())
-            request.corpusLines.append(stream.readLine());
+        while (!stream.atEnd()) {
+            const QString line = stream.readLine();
+            if (!line.trimmed().isEmpty())
+                request.corpusLines.append(line);
+        }
     }
 
     request.acousticModelPath = parser.isSet(acoustic)
@@ -81,8 +89,8 @@ int main(int argc, char **argv)
     QTemporaryDir temporary;
     if (parser.isSet(modelDir)) {
         request.modelDirectory = parser.value(modelDir);
-        if (!QFileInfo(request.modelDirectory).isDir())
-            return usageError(QStringLiteral("the model folder %1 does not exist").arg(request.modelDirectory));
+        if (!QDir().mkpath(request.modelDirectory))
+            return usageError(QStringLiteral("the model folder %1 cannot be created").arg(request.modelDirectory));
     } else {
         if (!temporary.isValid()) {
             std::fprintf(stderr, "phrasebook-score: cannot create a temporary folder\n");

@@ -3,7 +3,7 @@
 #include "platform/media/AudioCapture.h"
 #include "platform/media/AudioClip.h"
 #include "platform/media/AudioPlayer.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -20,7 +20,7 @@ class AudioPlayerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         folder = TestSupport::freshDirectory(QStringLiteral("player"));
         capturePath = folder + QStringLiteral("/played.wav");
         AudioCapture::instance().setPath(capturePath);
@@ -28,7 +28,7 @@ protected:
     void TearDown() override
     {
         AudioCapture::instance().setPath(QString());
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
     }
 
     QString sineFile(double seconds, int sampleRate = 22050, FileKind kind = FileKind::Wav, double frequency = 440.0)
@@ -50,11 +50,11 @@ protected:
     {
         const qint64 start = clock.nowUs();
         while (spy.isEmpty() && clock.nowUs() - start < qint64(limitSeconds * 1e6))
-            clock.advanceMs(10);
+            clock.advance(10);
         return spy.isEmpty() ? -1.0 : double(clock.nowUs() - start) / 1e6;
     }
 
-    ManualMediaClock clock;
+    ManualClock clock;
     QString folder;
     QString capturePath;
     int counter = 0;
@@ -95,7 +95,7 @@ TEST_F(AudioPlayerTest, DecodesMp3AndPlaysInRealTimeUntilOneEndEvent)
 
     ASSERT_TRUE(player->play());
     EXPECT_TRUE(player->isPlaying());
-    clock.advanceMs(500);
+    clock.advance(500);
     EXPECT_NEAR(player->currentTime(), 0.5, 0.02);
     EXPECT_TRUE(finished.isEmpty());
     const double end = 0.5 + timeOfFinish(finished, 2.0);
@@ -105,7 +105,7 @@ TEST_F(AudioPlayerTest, DecodesMp3AndPlaysInRealTimeUntilOneEndEvent)
     EXPECT_TRUE(finished.at(0).at(1).toBool());
     EXPECT_FALSE(player->isPlaying());
     EXPECT_DOUBLE_EQ(player->currentTime(), 0.0);
-    clock.advanceMs(2000);
+    clock.advance(2000);
     EXPECT_EQ(finished.size(), 1);
 
     const Sound sound = captured();
@@ -130,10 +130,10 @@ TEST_F(AudioPlayerTest, LoopsPauseAndStopKeepTheTimeline)
     finished.clear();
     player->setNumberOfLoops(0);
     player->play();
-    clock.advanceMs(300);
+    clock.advance(300);
     player->pause();
     EXPECT_FALSE(player->isPlaying());
-    clock.advanceMs(5000);
+    clock.advance(5000);
     EXPECT_TRUE(finished.isEmpty());
     EXPECT_NEAR(player->currentTime(), 0.3, 0.02);
     player->play();
@@ -142,9 +142,9 @@ TEST_F(AudioPlayerTest, LoopsPauseAndStopKeepTheTimeline)
     // Stop keeps the position too; the caller rewinds by setting the time to 0.
     finished.clear();
     player->play();
-    clock.advanceMs(400);
+    clock.advance(400);
     player->stop();
-    clock.advanceMs(3000);
+    clock.advance(3000);
     EXPECT_TRUE(finished.isEmpty());
     EXPECT_NEAR(player->currentTime(), 0.4, 0.02);
     player->setCurrentTime(0.0);
@@ -193,7 +193,7 @@ TEST_F(AudioPlayerTest, RateChangesWhilePlayingAreBoundedAndNeedRateControl)
     player->setEnableRate(true);
     player->setRate(1.0f);
     player->play();
-    clock.advanceMs(1000);
+    clock.advance(1000);
     player->setRate(2.0f);
     EXPECT_NEAR(timeOfFinish(finished, 3.0), 0.5, 0.06);
 }
@@ -221,7 +221,7 @@ TEST_F(AudioPlayerTest, AnEndHandlerMayDestroyThePlayer)
         player.reset();
     });
     player->play();
-    clock.advanceMs(1000);
+    clock.advance(1000);
     EXPECT_TRUE(ended);
     EXPECT_EQ(player, nullptr);
 }

@@ -3,7 +3,7 @@
 #include "platform/media/AudioInput.h"
 #include "platform/media/AudioRecorder.h"
 #include "platform/media/AudioSession.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "support/MediaTestSupport.h"
 #include "platform/media/PowerMeter.h"
 #include "support/TestSupport.h"
@@ -24,7 +24,7 @@ class AudioRecorderTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         folder = TestSupport::freshDirectory(QStringLiteral("recorder"));
         target = folder + QStringLiteral("/record/7.caf");
     }
@@ -32,7 +32,7 @@ protected:
     {
         AudioSession::sharedInstance().setMicrophoneFile(QString());
         AudioInput::setFactoryForTesting({});
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
     }
 
     void useMicrophone(double seconds, double frequency, int sampleRate, float amplitude)
@@ -50,12 +50,21 @@ protected:
         return made;
     }
 
+    // A recording of the target's phrase made before this one.
+    void writeOlderRecording()
+    {
+        QDir().mkpath(folder + QStringLiteral("/record"));
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older recording");
+    }
+
     QStringList leftovers() const
     {
         return QDir(folder + QStringLiteral("/record")).entryList(QDir::Files | QDir::Hidden);
     }
 
-    ManualMediaClock clock;
+    ManualClock clock;
     QString folder;
     QString target;
 };
@@ -83,7 +92,7 @@ TEST_F(AudioRecorderTest, FileFedRecordingIsAppleLosslessCafAt16kMonoOfTheRecord
     QSignalSpy finished(made.get(), &AudioRecorder::didFinishRecording);
     ASSERT_TRUE(made->record()) << qPrintable(made->lastError());
     EXPECT_TRUE(made->isRecording());
-    clock.advanceMs(1500);
+    clock.advance(1500);
     EXPECT_NEAR(made->currentTime(), 1.5, 0.02);
     EXPECT_FALSE(QFile::exists(target));  // only a clean stop puts the file in place
     made->stop();
@@ -114,16 +123,16 @@ TEST_F(AudioRecorderTest, MeteringReadsPeakAndAveragePowerOfAKnownSine)
     ASSERT_NE(made, nullptr);
     made->setMeteringEnabled(true);
     ASSERT_TRUE(made->record());
-    clock.advanceMs(50);
+    clock.advance(50);
     made->updateMeters();
     EXPECT_NEAR(made->peakPowerForChannel(0), -6.02, 0.1);     // 20 log10(0.5)
     EXPECT_NEAR(made->averagePowerForChannel(0), -9.03, 0.1);  // rms of a sine: peak / sqrt 2
     EXPECT_FLOAT_EQ(made->peakPowerForChannel(1), -160.0f);
 
     // After the end of the file the microphone hears silence.
-    clock.advanceMs(1200);
+    clock.advance(1200);
     made->updateMeters();
-    clock.advanceMs(50);
+    clock.advance(50);
     made->updateMeters();
     EXPECT_FLOAT_EQ(made->peakPowerForChannel(0), -160.0f);
     made->stop();
@@ -136,18 +145,19 @@ TEST_F(AudioRecorderTest, WithoutAMicrophoneRecordingIsDeniedAndNoFileIsLeft)
     ASSERT_EQ(AudioSession::sharedInstance().recordPermission(), AudioSession::RecordPermission::Denied);
     std::unique_ptr<AudioRecorder> made = recorder();
     ASSERT_NE(made, nullptr);
-    QDir().mkpath(folder + QStringLiteral("/record"));
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older recording");
-    old.close();
+    ASSERT_NO_FATAL_FAILURE(writeOlderRecording());
     EXPECT_FALSE(made->record());
     EXPECT_TRUE(made->lastError().contains(QStringLiteral("not permitted"))) << qPrintable(made->lastError());
     EXPECT_FALSE(made->isRecording());
     made->stop();  // harmless
     EXPECT_TRUE(QFile::exists(target));  // a recording that never started replaced nothing
+}
 
-    // A microphone file that cannot be decoded fails the start and names the file.
+TEST_F(AudioRecorderTest, AnUndecodableMicrophoneFileFailsTheStartNamingTheFile)
+{
+    std::unique_ptr<AudioRecorder> made = recorder();
+    ASSERT_NE(made, nullptr);
+    ASSERT_NO_FATAL_FAILURE(writeOlderRecording());
     const QString broken = folder + QStringLiteral("/broken.wav");
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,6 +1,6 @@
-// Gesture recognisers on mouse and touch input, with an injected clock.
+// Gesture recognisers on mouse and touch input, on a manual clock.
 #include "platform/ui/Button.h"
-#include "platform/ui/Clock.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/GestureRecognizers.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
@@ -33,11 +33,14 @@ class GestureTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        Clock::setInstance(&clock);
         window = std::make_unique<View>(QRectF(0, 0, 320, 480));
         target = new View(QRectF(20, 20, 200, 200), window.get());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
+
+    void TearDown() override { Clock::setInstance(nullptr); }
 
     void press(QWidget *w, QPoint p) { QTest::mousePress(w, Qt::LeftButton, {}, p); }
     void move(QWidget *w, QPoint p)
@@ -59,7 +62,6 @@ protected:
 TEST_F(GestureTest, TapCountsAndMovementLimit)
 {
     auto *single = new TapGestureRecognizer(target);
-    single->setClock(&clock);
     Recorder singles;
     singles.attach(single, target);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 60));
@@ -83,7 +85,6 @@ TEST_F(GestureTest, TapCountsAndMovementLimit)
 TEST_F(GestureTest, DoubleTapNeedsItsSecondTapInTime)
 {
     auto *twice = new TapGestureRecognizer(target);
-    twice->setClock(&clock);
     twice->setNumberOfTapsRequired(2);
     Recorder taps;
     taps.attach(twice, target);
@@ -101,6 +102,25 @@ TEST_F(GestureTest, DoubleTapNeedsItsSecondTapInTime)
     clock.advance(100);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_EQ(taps.states.size(), 2);
+}
+
+TEST_F(GestureTest, ARecogniserGoneWhileWaitingLeavesNoTimerBehind)
+{
+    auto *twice = new TapGestureRecognizer(target);
+    twice->setNumberOfTapsRequired(2);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(30, 30));  // waits for the second tap
+    EXPECT_EQ(clock.pendingCount(), 1);
+    delete twice;
+    EXPECT_EQ(clock.pendingCount(), 0);
+    clock.advance(1000);  // nothing fires on the deleted recogniser
+
+    auto *longPress = new LongPressGestureRecognizer(target);
+    press(target, QPoint(30, 30));
+    EXPECT_EQ(clock.pendingCount(), 1);
+    delete longPress;
+    EXPECT_EQ(clock.pendingCount(), 0);
+    clock.advance(1000);
+    release(target, QPoint(30, 30));
 }
 
 TEST_F(GestureTest, TapReachesAncestorsButNotThroughControls)
@@ -125,7 +145,6 @@ TEST_F(GestureTest, TapReachesAncestorsButNotThroughControls)
 TEST_F(GestureTest, PanReportsTranslationAndVelocity)
 {
     auto *pan = new PanGestureRecognizer(target);
-    pan->setClock(&clock);
     QList<QPointF> translations;
     QList<GestureRecognizer::State> states;
     QPointF velocity;
@@ -158,7 +177,6 @@ TEST_F(GestureTest, LongPressTimingAndConflictWithTap)
 {
     auto *tap = new TapGestureRecognizer(target);
     auto *longPress = new LongPressGestureRecognizer(target);
-    longPress->setClock(&clock);
     Recorder taps;
     taps.attach(tap, target);
     Recorder presses;
@@ -191,7 +209,6 @@ TEST_F(GestureTest, LongPressTimingAndConflictWithTap)
 TEST_F(GestureTest, SwipeDirectionDistanceAndTime)
 {
     auto *swipe = new SwipeGestureRecognizer(target);
-    swipe->setClock(&clock);
     swipe->setDirection(SwipeGestureRecognizer::Left | SwipeGestureRecognizer::Up);
     Recorder swipes;
     swipes.attach(swipe, target);
@@ -226,7 +243,6 @@ TEST_F(GestureTest, SwipeDirectionDistanceAndTime)
 TEST_F(GestureTest, PinchScalesWithTwoTouches)
 {
     auto *pinch = new PinchGestureRecognizer(target);
-    pinch->setClock(&clock);
     QList<qreal> scales;
     QList<qreal> velocities;
     QList<GestureRecognizer::State> states;

@@ -2,6 +2,7 @@
 // tablet, the recognitions and the model generation of one opening, missing and tiny
 // recordings, the play-head hand-over between the two panels, and closing.
 #include "ViewsTestFixture.h"
+#include "speech/CountingBackend.h"
 
 #include "platform/media/AudioPlayer.h"
 #include "platform/ui/Label.h"
@@ -20,6 +21,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <memory>
 
 namespace {
@@ -31,6 +35,7 @@ protected:
     void SetUp() override
     {
         ViewsTestFixture::SetUp();
+        PronunciationComparison::clearCaches();  // every test starts without models
         window = std::make_unique<QWidget>();
         window->resize(Screen::width(), Screen::height());
     }
@@ -39,14 +44,20 @@ protected:
         window.reset();
         ViewsTestFixture::TearDown();
     }
-    SpectrumCompView *open(const QString &voice, const QString &recording, qreal width)
+    static QList<PhraseInfoPtr> phrases()
     {
-        auto *view = new SpectrumCompView(QRectF(10, 60, width, 400), window.get());
         auto phrase = std::make_shared<PhraseInfo>();
         phrase->content = kSentence;
         auto other = std::make_shared<PhraseInfo>();
         other->content = QStringLiteral("How much is a ticket?");
-        view->setPhraseInfos({phrase, other});
+        return {phrase, other};
+    }
+    SpectrumCompView *open(const QString &voice, const QString &recording, qreal width,
+                           std::shared_ptr<PronunciationComparison> comparison = nullptr)
+    {
+        auto *view = new SpectrumCompView(QRectF(10, 60, width, 400), window.get());
+        view->setPhraseInfos(phrases());
+        view->setComparison(std::move(comparison));
         view->show(kSentence, voice, recording);
         return view;
     }
@@ -64,6 +75,16 @@ protected:
     {
         return QFileInfo::exists(ResourceLocator::bundlePath(QStringLiteral("EnglishAcousticModel"))
                                  + QStringLiteral("/mdef"));
+    }
+    // The model voice (flite slt) and a reading (kal16) of kSentence; empty strings when
+    // flite cannot speak.
+    std::pair<QString, QString> voiceAndReading()
+    {
+        const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
+        const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
+        if (voice.isEmpty() || recording.isEmpty())
+            return {};
+        return {voice, recording};
     }
 
     std::unique_ptr<QWidget> window;
@@ -134,18 +155,17 @@ TEST_F(SpectrumCompViewTest, LayoutOnSmallPhoneAndTabletWithAMissingRecordingSco
 
 TEST_F(SpectrumCompViewTest, OneOpeningGeneratesOnceAndScoresLikeTheRecogniser)
 {
-    if (!acousticModelPresent())
-        GTEST_SKIP() << "acoustic model bundle not built";
-    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
-    const QString recording = speech(QStringLiteral("kal16"), QStringLiteral("recording"));
-    if (voice.isEmpty() || recording.isEmpty())
-        GTEST_SKIP() << "flite is needed";
+    PHRASEBOOK_REQUIRE_OR_SKIP(acousticModelPresent(), "the built acoustic model bundle");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
+    const auto [voice, recording] = voiceAndReading();
+    ASSERT_FALSE(voice.isEmpty() || recording.isEmpty()) << "flite could not speak";
 
     SpectrumCompView *view = open(voice, recording, 300);
     EXPECT_EQ(view->generationCount(), 1);
     const QString lm = ZQFileUtil::getDocumentsDirectory() + QStringLiteral("lm/test.DMP");
     ASSERT_TRUE(view->languageModelPath().has_value());
     EXPECT_EQ(QFileInfo(*view->languageModelPath()).canonicalFilePath(), QFileInfo(lm).canonicalFilePath());
+    ASSERT_TRUE(view->dictionaryPath().has_value());
     EXPECT_TRUE(QFileInfo::exists(*view->dictionaryPath()));
 
     // The same recognition and scoring by hand give the panel's score.
@@ -166,21 +186,36 @@ TEST_F(SpectrumCompViewTest, OneOpeningGeneratesOnceAndScoresLikeTheRecogniser)
     EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
     EXPECT_EQ(view->standardSpectrumPanel()->asView()->audioFilePath(), voice);
 
-    // Showing again keeps the model; a tiny or empty recording scores 0 without a crash.
+    // A new panel for the same phrase finds the model files as they were written.
+    SpectrumCompView *again = open(voice, recording, 300);
+    EXPECT_EQ(again->generationCount(), 0);
+    EXPECT_EQ(again->score(), view->score());
+    EXPECT_EQ(again->languageModelPath(), view->languageModelPath());
+}
+
+TEST_F(SpectrumCompViewTest, TinyAndEmptyRecordingsScoreZeroAndShowingAgainKeepsTheModel)
+{
+    PHRASEBOOK_REQUIRE_OR_SKIP(acousticModelPresent(), "the built acoustic model bundle");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
+    const QString voice = speech(QStringLiteral("slt"), QStringLiteral("voice"));
+    ASSERT_FALSE(voice.isEmpty()) << "flite could not speak";
     const QString tiny = folder + QStringLiteral("/tiny.wav");
     ASSERT_TRUE(MediaTestSupport::writeSine(tiny, 0.02, 300, 16000));
-    view->show(kSentence, voice, tiny);
+
+    SpectrumCompView *view = open(voice, tiny, 300);
     EXPECT_EQ(view->generationCount(), 1);
     EXPECT_EQ(view->score(), 0);
+
     const QString empty = folder + QStringLiteral("/empty.caf");
-    QFile(empty).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(empty).open(QIODevice::WriteOnly));
     view->show(kSentence, voice, empty);
+    EXPECT_EQ(view->generationCount(), 1);
     EXPECT_EQ(view->score(), 0);
     EXPECT_TRUE(view->estimatedSpectrumPanel()->asView()->rgbaData().isNull());
     EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
 }
 
-TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseStopsBoth)
+TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressed)
 {
     SpectrumCompView *view = open(sine(QStringLiteral("voice"), 2.0), sine(QStringLiteral("rec"), 3.0), 300);
     ZQSpectrumPanel *upper = view->standardSpectrumPanel();
@@ -189,7 +224,7 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(300));
 
     press(upper->playerBoxView()->playButton());
-    clock.advanceMs(1000);
+    clock.advance(1000);
     EXPECT_TRUE(upper->needRun());
     EXPECT_FALSE(lower->needRun());
     EXPECT_NEAR(upper->asView()->playProgress(), 0.5, 0.06);
@@ -199,7 +234,7 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     EXPECT_FALSE(upper->needRun());
     EXPECT_EQ(upper->asView()->playProgress(), 0.0f);
     EXPECT_EQ(upper->playerBoxView()->playStatus(), 0);
-    clock.advanceMs(1500);
+    clock.advance(1500);
     EXPECT_NEAR(lower->asView()->playProgress(), 0.5, 0.06);
     EXPECT_EQ(upper->asView()->playProgress(), 0.0f);  // its box still ticks, the head stays
 
@@ -209,9 +244,20 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     view->playPreHandle(nullptr, &stranger);
     EXPECT_TRUE(lower->needRun());
     EXPECT_GT(lower->asView()->playProgress(), 0.0f);
+}
+
+TEST_F(SpectrumCompViewTest, CloseStopsThePlayingPanelAndDeletesThePanelAndItsMask)
+{
+    SpectrumCompView *view = open(sine(QStringLiteral("voice"), 2.0), sine(QStringLiteral("rec"), 3.0), 300);
+    ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
+    lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(300));
+    press(lower->playerBoxView()->playButton());
+    clock.advance(1500);
+    ASSERT_GT(lower->asView()->playProgress(), 0.0f);
 
     QPointer<SpectrumCompView> guard(view);
     QPointer<View> mask(view->maskV());
+    ASSERT_FALSE(mask.isNull());
     view->closeAction(nullptr);
     EXPECT_EQ(lower->playerBoxView()->playStatus(), 2);
     EXPECT_EQ(lower->asView()->playProgress(), 0.0f);
@@ -220,4 +266,59 @@ TEST_F(SpectrumCompViewTest, PlayHeadGoesToThePanelWhosePlayWasPressedAndCloseSt
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
     EXPECT_TRUE(mask.isNull());
+}
+
+TEST_F(SpectrumCompViewTest, ShowingTheSamePhraseAgainDecodesOnlyTheRecording)
+{
+    PHRASEBOOK_REQUIRE_OR_SKIP(acousticModelPresent(), "the built acoustic model bundle");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
+    const auto [voice, recording] = voiceAndReading();
+    ASSERT_FALSE(voice.isEmpty() || recording.isEmpty()) << "flite could not speak";
+    auto backend = std::make_shared<CountingBackend>();
+    RecognitionCache cache;
+    QStringList contents;
+    for (const PhraseInfoPtr &phrase : phrases())
+        contents.append(phrase->content);
+    auto comparison = std::make_shared<PronunciationComparison>(
+        ComparisonRequest::forPhrase(kSentence, voice, contents), backend, &cache);
+
+    SpectrumCompView *view = open(voice, recording, 300, comparison);
+    EXPECT_EQ(backend->decodes, 2);  // the model voice and the recording, once each
+    const int first = view->score();
+    EXPECT_GT(first, 5);
+    view->show(kSentence, voice, recording);
+    EXPECT_EQ(backend->decodes, 3);
+    EXPECT_EQ(view->score(), first);
+    EXPECT_EQ(view->generationCount(), 1);
+    EXPECT_GT(view->standardSpectrumPanel()->asView()->rgbaData().width(), 100);
+
+    // A panel opened for another phrase gets an engine of its own.
+    view->show(QStringLiteral("How much is a ticket?"), voice, recording);
+    EXPECT_NE(view->comparison(), comparison);
+    EXPECT_EQ(backend->decodes, 3);
+}
+
+TEST_F(SpectrumCompViewTest, PanelAndScoreToolGiveTheSameScore)
+{
+    PHRASEBOOK_REQUIRE_OR_SKIP(acousticModelPresent(), "the built acoustic model bundle");
+    PHRASEBOOK_REQUIRE_OR_SKIP(TestSupport::programAvailable(QStringLiteral("flite")), "flite");
+    const auto [voice, recording] = voiceAndReading();
+    ASSERT_FALSE(voice.isEmpty() || recording.isEmpty()) << "flite could not speak";
+    SpectrumCompView *view = open(voice, recording, 300);
+
+    const QString corpus = folder + QStringLiteral("/phrases.txt");
+    QFile file(corpus);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (const PhraseInfoPtr &phrase : phrases())
+        file.write(phrase->content.toUtf8() + "\n");
+    file.close();
+    QString out;
+    ASSERT_EQ(TestSupport::runProgram(QStringLiteral(PHRASEBOOK_SCORE_PROGRAM),
+                                      {QStringLiteral("--corpus"), corpus, kSentence, recording}, &out),
+              0);
+    const QJsonObject tool = QJsonDocument::fromJson(out.mid(out.indexOf('{')).toUtf8()).object();
+    EXPECT_GT(view->comparisonResult().score, 50.0f);
+    EXPECT_EQ(tool.value(QStringLiteral("score")).toDouble(), double(view->comparisonResult().score));
+    EXPECT_EQ(int(tool.value(QStringLiteral("score")).toDouble() / 10.0), view->score());
+    EXPECT_EQ(tool.value(QStringLiteral("hypothesis")).toString(), view->comparisonResult().estimated.hypothesis);
 }

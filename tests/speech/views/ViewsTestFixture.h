@@ -5,7 +5,7 @@
 #include "speech/AudioPowerSpectrumInfo.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DeviceProfile.h"
-#include "platform/media/ManualMediaClock.h"
+#include "platform/foundation/Clock.h"
 #include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -17,7 +17,7 @@ class ViewsTestFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MediaClock::setInstance(&clock);
+        Clock::setInstance(&clock);
         AudioCapture::instance().setPath(QString());
         folder = TestSupport::freshDirectory(QStringLiteral("views"));
         useDevice(QStringLiteral("se"));
@@ -25,7 +25,7 @@ protected:
     void TearDown() override
     {
         AudioPlayerSlot::clear();
-        MediaClock::setInstance(nullptr);
+        Clock::setInstance(nullptr);
         Screen::setDevice(DeviceProfile::defaultProfile());
     }
     static void useDevice(const QString &name) { Screen::setDevice(*DeviceProfile::preset(name)); }
@@ -47,6 +47,6 @@ protected:
     }
     static void press(Button *button) { Q_EMIT button->touchUpInside(button); }
 
-    ManualMediaClock clock;
+    ManualClock clock;
     QString folder;
 };

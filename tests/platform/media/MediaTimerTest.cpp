@@ -1,6 +1,6 @@
-// The manual media clock and its timers: due order, phase, and handlers that stop or
-// destroy their timer.
-#include "platform/media/ManualMediaClock.h"
+// Media timers on a manual clock: due order, phase, and handlers that stop or destroy their
+// timer.
+#include "platform/foundation/Clock.h"
 #include "platform/media/MediaTimer.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +11,13 @@
 namespace {
 struct ClockInstalled
 {
-    ManualMediaClock clock;
-    ClockInstalled() { MediaClock::setInstance(&clock); }
-    ~ClockInstalled() { MediaClock::setInstance(nullptr); }
+    ManualClock clock;
+    ClockInstalled() { Clock::setInstance(&clock); }
+    ~ClockInstalled() { Clock::setInstance(nullptr); }
 };
 }
 
-TEST(MediaClock, TimersFireInDueOrderAtTheirDueTimeAndRepeatWithoutDrift)
+TEST(MediaTimer, TimersFireInDueOrderAtTheirDueTimeAndRepeatWithoutDrift)
 {
     ClockInstalled installed;
     std::vector<std::pair<char, qint64>> fired;
@@ -30,7 +30,7 @@ TEST(MediaClock, TimersFireInDueOrderAtTheirDueTimeAndRepeatWithoutDrift)
     repeating.start();
     once.start(250);
 
-    installed.clock.advanceMs(95);
+    installed.clock.advance(95);
     EXPECT_TRUE(fired.empty());
     installed.clock.advanceUs(305000);  // to 400 ms
     const std::vector<std::pair<char, qint64>> expected = {
@@ -42,7 +42,7 @@ TEST(MediaClock, TimersFireInDueOrderAtTheirDueTimeAndRepeatWithoutDrift)
     EXPECT_EQ(installed.clock.nextDueUs(), 500000);
 }
 
-TEST(MediaClock, HandlersMayStopRestartOrDestroyTheirTimer)
+TEST(MediaTimer, HandlersMayStopRestartOrDestroyTheirTimer)
 {
     ClockInstalled installed;
     int ticks = 0;
@@ -63,24 +63,24 @@ TEST(MediaClock, HandlersMayStopRestartOrDestroyTheirTimer)
     });
     chained.start(5);
 
-    installed.clock.advanceMs(1000);
+    installed.clock.advance(1000);
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(restarts, 4);
     EXPECT_EQ(installed.clock.nextDueUs(), -1);
 }
 
-TEST(MediaClock, TimersOutliveTheirClockSilently)
+TEST(MediaTimer, TimersOutliveTheirClockSilently)
 {
-    auto clock = std::make_unique<ManualMediaClock>();
-    MediaClock::setInstance(clock.get());
+    auto clock = std::make_unique<ManualClock>();
+    Clock::setInstance(clock.get());
     MediaTimer timer;
     int ticks = 0;
     QObject::connect(&timer, &MediaTimer::timeout, [&] { ++ticks; });
     timer.start(10);
-    clock->advanceMs(25);
+    clock->advance(25);
     clock.reset();  // uninstalls itself
-    EXPECT_TRUE(MediaClock::instance()->isRealTime());
+    EXPECT_TRUE(Clock::instance().isRealTime());
     EXPECT_FALSE(timer.isActive());
     timer.start(10);  // harmless: the timer has no clock any more
     EXPECT_FALSE(timer.isActive());

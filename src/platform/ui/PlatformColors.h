@@ -2,10 +2,12 @@
 
 #include <QColor>
 
-// The named colours of the phone platform that the screens use.
+// The phone platform's named colours that the screens share, so that each is written once:
+// orange RGB (255, 128, 0), dark grey RGB (85, 85, 85) (shadows, borders, dark grey text), light
+// grey, the tint of controls and links, and the separators.
 //
-// Thread: any. Failure: none.
-namespace SystemColors {
+// Thread: any. Never fails.
+namespace PlatformColors {
 inline QColor orange() { return QColor(255, 128, 0); }
 inline QColor darkGray() { return QColor(85, 85, 85); }
 inline QColor lightGray() { return QColor(170, 170, 170); }
