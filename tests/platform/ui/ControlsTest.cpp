@@ -1,5 +1,5 @@
 // The slider and the wheel picker.
-#include "platform/ui/Clock.h"
+#include "platform/foundation/Clock.h"
 #include "platform/ui/GestureRecognizers.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PickerView.h"
@@ -88,15 +88,19 @@ class PickerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        Clock::setInstance(&clock);
         root = std::make_unique<View>(QRectF(0, 0, 320, 300));
         root->setBackgroundColor(Qt::white);
         picker = new PickerView(QRectF(0, 40, 320, 216), root.get());
-        picker->panGestureRecognizer()->setClock(&clock);
-        picker->tapGestureRecognizer()->setClock(&clock);
         picker->setDelegate(&rows);
         picker->setShowsSelectionIndicator(true);
         root->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(root.get()));
+    }
+    void TearDown() override
+    {
+        root.reset();
+        Clock::setInstance(nullptr);
     }
     bool waitUntilResting() { return QTest::qWaitFor([this] { return !picker->isTurning(); }, 3000); }
 
