@@ -8,11 +8,13 @@ set(phrasebook_ts_files "")
 foreach(language IN LISTS PHRASEBOOK_UI_LANGUAGES)
     list(APPEND phrasebook_ts_files ${PROJECT_SOURCE_DIR}/resources/translations/phrasebook_${language}.ts)
 endforeach()
-# lupdate (target update_translations) scans the shell, the widgets, the platform layer,
-# the speech views, the recognizer's scoring advice, the audio players and the quizzes.
+# lupdate (target update_translations) scans the shell, the quizzes, the settings screens,
+# the widgets, the platform layer, the speech views, the recognizer's scoring advice and the
+# audio players.
 file(GLOB phrasebook_translated_sources
     ${PROJECT_SOURCE_DIR}/src/app/*.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/widgets/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/settings/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/widgets/*.cpp
     ${PROJECT_SOURCE_DIR}/src/platform/ui/*.cpp
     ${PROJECT_SOURCE_DIR}/src/speech/views/*.cpp
     ${PROJECT_SOURCE_DIR}/src/speech/ZQPSRecognizerScoring.cpp

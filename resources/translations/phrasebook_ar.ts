@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>رسالة جديدة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>الموضوع:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>يمرّر زر الإرسال الرسالة إلى برنامج البريد لديك.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>لا يمكن فتح صفحة المتجر على هذا الكمبيوتر.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>نقاط الخبرة</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>سرعة التشغيل</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>مدة الاختبار</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>مسح ذاكرة التخزين المؤقت</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>المزيد من التطبيقات</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>قيّم التطبيق</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>مشاركة التطبيق</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>هل أنت متأكد؟</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>بعض الاقتراحات حول التطبيق</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>تم الإرسال بنجاح</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>فشل الإرسال</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>تعلّم التحدث بالعبارات الإنجليزية اليومية مع Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>نسخ الرابط</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>إرسال بالبريد</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>تعذّر تشغيل أي برنامج بريد.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>النتيجة</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>مدة الاختبار</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>لا يوجد برنامج على هذا الكمبيوتر يمكنه فتح %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>نقاط الخبرة</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>تشغيل التطبيق</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>الاستماع</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>القراءة بصوت عالٍ</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>عدد الاختبارات</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>نتيجة الاختبارات</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>قيّم التطبيق</translation>
     </message>
 </context>
 <context>

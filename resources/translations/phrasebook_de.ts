@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Neue Nachricht</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Betreff:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Senden übergibt die Nachricht an dein E-Mail-Programm.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>Die Store-Seite kann auf diesem Computer nicht geöffnet werden.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Erfahrung</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Wiedergabetempo</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Quizdauer</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Cache leeren</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Weitere Apps</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>App bewerten</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>App teilen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Bist du sicher?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Einige Vorschläge zur App</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Erfolgreich gesendet</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Senden fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Lerne mit Phrasebook, englische Alltagssätze zu sprechen</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Punktzahl</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Quizdauer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Kein Programm auf diesem Computer kann %1 öffnen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Erfahrung</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>App-Starts</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Hören</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Abgeschlossene Quiz</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Quizpunkte</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>App bewerten</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>New Message</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Subject:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Send passes the message to your mail program.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>The store page cannot be opened on this computer.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>XP</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Play Speed</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Test Duration</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Clear Cache</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>More App</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Review App</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Share App</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Some advices on the APP</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Sent successfully</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Failed to send</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Learn to speak everyday English phrases with Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Send by mail</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>No mail program could be started.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Test Duration</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>No program on this computer can open %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>XP</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Start App</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Listen Word</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Write Word</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Read Word</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Quiz Times</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Quiz Score</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Review App</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Mensaje nuevo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Asunto:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Enviar pasa el mensaje a tu programa de correo.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>No se puede abrir la página de la tienda en este ordenador.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Experiencia</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Duración del cuestionario</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Borrar caché</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Más aplicaciones</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Valorar la aplicación</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Compartir la aplicación</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Estás seguro?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Algunas sugerencias sobre la aplicación</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Enviado correctamente</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>No se pudo enviar</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Aprende a hablar frases cotidianas en inglés con Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Enviar por correo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>No se pudo abrir ningún programa de correo.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Duración del cuestionario</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Ningún programa de este ordenador puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Experiencia</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Inicios de la aplicación</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Cuestionarios hechos</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Puntuación de cuestionarios</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Valorar la aplicación</translation>
     </message>
 </context>
 <context>

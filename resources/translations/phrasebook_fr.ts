@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Nouveau message</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Objet :</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Envoyer transmet le message à votre programme de messagerie.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>La page de la boutique ne peut pas être ouverte sur cet ordinateur.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Durée du quiz</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Vider le cache</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Plus d&apos;applications</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Évaluer l&apos;application</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Partager l&apos;application</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Quelques conseils sur l&apos;application</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Envoyé avec succès</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Échec de l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Apprenez à parler l&apos;anglais du quotidien avec Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Envoyer par e-mail</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Aucun programme de messagerie n&apos;a pu être lancé.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Durée du quiz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Aucun programme de cet ordinateur ne peut ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Lancements</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Écoutes</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Lecture à voix haute</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Quiz terminés</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Score des quiz</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Évaluer l&apos;application</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>नया संदेश</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>भेजें</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>प्रति:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>विषय:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>भेजें संदेश को आपके मेल प्रोग्राम को सौंप देता है।</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>इस कंप्यूटर पर स्टोर पेज नहीं खोला जा सकता।</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>अनुभव अंक</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>चलाने की गति</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>परीक्षा की अवधि</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>कैश साफ़ करें</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>प्रतिक्रिया</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>और ऐप्स</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>ऐप की समीक्षा करें</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>ऐप साझा करें</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>सेटिंग्स</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>क्या आप निश्चित हैं?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>ऐप के बारे में कुछ सुझाव</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>सफलतापूर्वक भेजा गया</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>भेजने में विफल</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Phrasebook के साथ रोज़मर्रा के अंग्रेज़ी वाक्य बोलना सीखें</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>लिंक कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>मेल से भेजें</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>कोई मेल प्रोग्राम शुरू नहीं हो सका।</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>स्कोर</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>परीक्षा की अवधि</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>इस कंप्यूटर पर कोई प्रोग्राम %1 नहीं खोल सकता।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>अनुभव अंक</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>ऐप शुरू किया</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>सुनना</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>लिखना</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>बोलकर पढ़ना</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>क्विज़ की संख्या</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>क्विज़ स्कोर</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>ऐप की समीक्षा करें</translation>
     </message>
 </context>
 <context>

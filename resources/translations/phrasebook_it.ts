@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Nuovo messaggio</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Oggetto:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Invia passa il messaggio al tuo programma di posta.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>Impossibile aprire la pagina dello store su questo computer.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Esperienza</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Velocità di riproduzione</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Durata del quiz</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Svuota cache</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Altre app</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Valuta l&apos;app</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Condividi l&apos;app</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Alcuni suggerimenti sull&apos;app</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Inviato correttamente</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Invio non riuscito</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Impara a parlare frasi inglesi di tutti i giorni con Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copia link</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Invia per e-mail</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Impossibile avviare un programma di posta.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Punteggio</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Durata del quiz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Nessun programma di questo computer può aprire %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Esperienza</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Avvii dell&apos;app</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Ascolti</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Lettura ad alta voce</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Quiz completati</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Punteggio dei quiz</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Valuta l&apos;app</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>新規メッセージ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>宛先:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>件名:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>送信すると、メッセージがメールソフトに渡されます。</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>このコンピューターではストアのページを開けません。</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>経験値</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>再生速度</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>テスト時間</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>キャッシュを消去</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>フィードバック</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>その他のアプリ</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>アプリを評価</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>アプリを共有</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>アプリについてのご意見</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>送信しました</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>送信できませんでした</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Phrasebookで日常の英語フレーズを話せるようになろう</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>メールで送信</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>メールソフトを起動できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>スコア</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>テスト時間</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>このコンピューターには %1 を開けるプログラムがありません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>経験値</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>アプリ起動</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>聞く</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>書く</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>音読</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>テスト回数</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>テストの得点</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>アプリを評価</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>새로운 메시지</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>받는 사람:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>제목:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>보내기를 누르면 메일 프로그램으로 메시지가 전달됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>이 컴퓨터에서는 스토어 페이지를 열 수 없습니다.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>경험치</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>재생 속도</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>테스트 시간</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>캐시 지우기</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>더 많은 앱</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>앱 평가하기</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>앱 공유하기</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>확실합니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>앱에 대한 몇 가지 제안</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>전송되었습니다</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>전송하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Phrasebook으로 일상 영어 표현을 말해 보세요</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>링크 복사</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>메일로 보내기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>메일 프로그램을 실행할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>점수</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>테스트 시간</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>이 컴퓨터에는 %1을(를) 열 수 있는 프로그램이 없습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>경험치</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>앱 실행</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>듣기</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>쓰기</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>읽기</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>퀴즈 횟수</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>퀴즈 점수</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>앱 평가하기</translation>
     </message>
 </context>
 <context>

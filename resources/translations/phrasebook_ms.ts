@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Mesej baharu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Hantar</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Kepada:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Subjek:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Hantar menyerahkan mesej kepada program mel anda.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>Halaman kedai tidak dapat dibuka pada komputer ini.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Mata pengalaman</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Kelajuan main</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Tempoh ujian</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Kosongkan cache</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Maklum balas</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Lagi aplikasi</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Ulas aplikasi</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Kongsi aplikasi</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Tetapan</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Adakah anda pasti?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Beberapa cadangan tentang aplikasi</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Berjaya dihantar</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Gagal dihantar</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Belajar bertutur frasa harian bahasa Inggeris dengan Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Salin pautan</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Hantar melalui e-mel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Tiada program mel dapat dimulakan.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Skor</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Tempoh ujian</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Tiada program pada komputer ini yang boleh membuka %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Mata pengalaman</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Buka aplikasi</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Dengar</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Tulis</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Baca</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Bilangan kuiz</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Skor kuiz</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Ulas aplikasi</translation>
     </message>
 </context>
 <context>

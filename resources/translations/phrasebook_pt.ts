@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Nova mensagem</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Para:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Assunto:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Enviar passa a mensagem para o seu programa de e-mail.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>Não é possível abrir a página da loja neste computador.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Experiência</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Duração do teste</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Limpar cache</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Mais aplicativos</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Avaliar o aplicativo</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Compartilhar o aplicativo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Algumas sugestões sobre o aplicativo</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Enviado com sucesso</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Falha ao enviar</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Aprenda a falar frases do dia a dia em inglês com o Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar link</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Enviar por e-mail</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Não foi possível abrir nenhum programa de e-mail.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Pontuação</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Duração do teste</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Nenhum programa deste computador consegue abrir %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Experiência</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Aberturas do aplicativo</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Escrever</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Ler em voz alta</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Testes feitos</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Pontuação dos testes</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Avaliar o aplicativo</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Новое сообщение</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Кому:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Тема:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Кнопка «Отправить» передаёт сообщение вашей почтовой программе.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>На этом компьютере не удаётся открыть страницу магазина.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Опыт</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Скорость воспроизведения</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Время теста</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Очистить кэш</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Обратная связь</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Другие приложения</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Оценить приложение</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Поделиться приложением</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Вы уверены?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Несколько советов по приложению</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Успешно отправлено</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Не удалось отправить</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Учитесь говорить повседневные английские фразы с Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Копировать ссылку</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Отправить по почте</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Не удалось запустить почтовую программу.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Оценка</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Время теста</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>На этом компьютере нет программы, которая может открыть %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Опыт</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Запуски приложения</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Прослушивание</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Письмо</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Чтение вслух</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Пройдено тестов</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Баллы за тесты</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Оценить приложение</translation>
     </message>
 </context>
 <context>

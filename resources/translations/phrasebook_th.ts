@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>ข้อความใหม่</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>ส่ง</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>ถึง:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>เรื่อง:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>ปุ่มส่งจะส่งข้อความไปยังโปรแกรมอีเมลของคุณ</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>ไม่สามารถเปิดหน้าร้านค้าบนคอมพิวเตอร์เครื่องนี้ได้</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>คะแนนประสบการณ์</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>ความเร็วในการเล่น</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>ระยะเวลาทดสอบ</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>ล้างแคช</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ข้อเสนอแนะ</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>แอปอื่นๆ</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>รีวิวแอป</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>แชร์แอป</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>คุณแน่ใจหรือไม่</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>ข้อเสนอแนะเกี่ยวกับแอป</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>ส่งสำเร็จแล้ว</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>ส่งไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>ฝึกพูดประโยคภาษาอังกฤษในชีวิตประจำวันกับ Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>คัดลอกลิงก์</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>ส่งทางอีเมล</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>ไม่สามารถเปิดโปรแกรมอีเมลได้</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>คะแนน</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>ระยะเวลาทดสอบ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>ไม่มีโปรแกรมในคอมพิวเตอร์นี้ที่เปิด %1 ได้</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>คะแนนประสบการณ์</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>เปิดแอป</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>การฟัง</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>การเขียน</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>การอ่านออกเสียง</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>จำนวนแบบทดสอบ</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>คะแนนแบบทดสอบ</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>รีวิวแอป</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>Thư mới</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gửi</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Đến:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Chủ đề:</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>Gửi sẽ chuyển thư sang chương trình thư của bạn.</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>Không thể mở trang cửa hàng trên máy tính này.</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>Điểm kinh nghiệm</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>Tốc độ phát</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Thời gian kiểm tra</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>Xóa bộ nhớ đệm</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Góp ý</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>Thêm ứng dụng</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Đánh giá ứng dụng</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>Chia sẻ ứng dụng</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Cài đặt</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Bạn có chắc không?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>Một vài góp ý về ứng dụng</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>Đã gửi thành công</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>Gửi không thành công</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>Học nói các câu tiếng Anh thông dụng với Phrasebook</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>Sao chép liên kết</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>Gửi qua thư</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>Không thể mở chương trình thư nào.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>Điểm</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>Thời gian kiểm tra</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>Không có chương trình nào trên máy tính này mở được %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>Điểm kinh nghiệm</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>Mở ứng dụng</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>Nghe</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>Viết</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>Đọc</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>Số lần kiểm tra</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Điểm kiểm tra</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>Đánh giá ứng dụng</translation>
     </message>
 </context>
 <context>

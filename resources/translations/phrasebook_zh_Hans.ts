@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>新邮件</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>主题：</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>“发送”会把邮件交给你的邮件程序。</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>无法在此电脑上打开商店页面。</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>经验值</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>测验时长</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>清除缓存</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意见反馈</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>更多应用</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>评价应用</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>分享应用</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>确定吗？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>对应用的一些建议</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>发送成功</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>发送失败</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>用 Phrasebook 学说日常英语短句</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>通过邮件发送</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>无法启动邮件程序。</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>得分</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>测验时长</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>这台电脑上没有可以打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>经验值</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>启动应用</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>听</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>写</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>朗读</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>测验次数</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>测验得分</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>评价应用</translation>
     </message>
 </context>
 <context>

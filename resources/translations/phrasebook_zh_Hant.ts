@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>MailComposer</name>
+    <message>
+        <source>New Message</source>
+        <translation>新郵件</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>傳送</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>收件人：</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>主旨：</translation>
+    </message>
+    <message>
+        <source>Send passes the message to your mail program.</source>
+        <translation>「傳送」會把郵件交給你的郵件程式。</translation>
+    </message>
+</context>
+<context>
     <name>MainViewController</name>
     <message>
         <source>Categorized Phrases</source>
@@ -177,9 +204,91 @@
         <source>The store page cannot be opened on this computer.</source>
         <translation>無法在此電腦上開啟商店頁面。</translation>
     </message>
+</context>
+<context>
+    <name>SettingViewController</name>
+    <message>
+        <source>XP</source>
+        <translation>經驗值</translation>
+    </message>
+    <message>
+        <source>Play Speed</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>測驗時長</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation>清除快取</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意見回饋</translation>
+    </message>
+    <message>
+        <source>More App</source>
+        <translation>更多應用程式</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>評價應用程式</translation>
+    </message>
+    <message>
+        <source>Share App</source>
+        <translation>分享應用程式</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>確定嗎？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Some advices on the APP</source>
+        <translation>對應用程式的一些建議</translation>
+    </message>
+    <message>
+        <source>Sent successfully</source>
+        <translation>傳送成功</translation>
+    </message>
+    <message>
+        <source>Failed to send</source>
+        <translation>傳送失敗</translation>
+    </message>
+    <message>
+        <source>shareMsg</source>
+        <translation>用 Phrasebook 學說日常英語短句</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Copy link</source>
+        <translation>拷貝連結</translation>
+    </message>
+    <message>
+        <source>Send by mail</source>
+        <translation>透過郵件傳送</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No mail program could be started.</source>
+        <translation>無法啟動郵件程式。</translation>
     </message>
 </context>
 <context>
@@ -195,6 +304,67 @@
     <message>
         <source>Score</source>
         <translation>得分</translation>
+    </message>
+</context>
+<context>
+    <name>TestDurPickerView</name>
+    <message>
+        <source>Test Duration</source>
+        <translation>測驗時長</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>UrlOpener</name>
+    <message>
+        <source>No program on this computer can open %1.</source>
+        <translation>這台電腦上沒有可以開啟 %1 的程式。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoVC</name>
+    <message>
+        <source>XP</source>
+        <translation>經驗值</translation>
+    </message>
+    <message>
+        <source>Start App</source>
+        <translation>啟動應用程式</translation>
+    </message>
+    <message>
+        <source>Listen Word</source>
+        <translation>聽</translation>
+    </message>
+    <message>
+        <source>Write Word</source>
+        <translation>寫</translation>
+    </message>
+    <message>
+        <source>Read Word</source>
+        <translation>朗讀</translation>
+    </message>
+    <message>
+        <source>Quiz Times</source>
+        <translation>測驗次數</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>測驗得分</translation>
+    </message>
+    <message>
+        <source>Review App</source>
+        <translation>評價應用程式</translation>
     </message>
 </context>
 <context>

@@ -5,20 +5,17 @@
 #include "MainViewController.h"
 #include "platform/ui/NavigationController.h"
 #include "RatingPrompt.h"
+#include "StoreLinks.h"
 #include "platform/ui/SystemUi.h"
 #include "platform/ui/Window.h"
 
 #include <QTimer>
 
-#ifndef PHRASEBOOK_REVIEW_URL
-#define PHRASEBOOK_REVIEW_URL "https://phrasebook.example.org/review"
-#endif
-
 AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
 
 AppDelegate::~AppDelegate() = default;
 
-QUrl AppDelegate::reviewUrl() { return QUrl(QStringLiteral(PHRASEBOOK_REVIEW_URL)); }
+QUrl AppDelegate::reviewUrl() { return StoreLinks::reviewPage(); }
 
 bool AppDelegate::applicationDidFinishLaunching()
 {

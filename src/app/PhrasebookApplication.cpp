@@ -113,6 +113,7 @@ void identifyApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Phrasebook"));
     QCoreApplication::setApplicationName(QStringLiteral("phrasebook"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Phrasebook"));
 #ifdef PHRASEBOOK_VERSION
     QCoreApplication::setApplicationVersion(QStringLiteral(PHRASEBOOK_VERSION));
 #endif

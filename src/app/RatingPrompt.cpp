@@ -3,9 +3,9 @@
 #include "platform/ui/AlertView.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/PlatformPaths.h"
+#include "platform/ui/UrlOpener.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFile>
 #include <QSettings>
 
@@ -142,10 +142,7 @@ void RatingPrompt::openRatingsPage()
     setRatedThisVersion();
     const QUrl url = m_configuration.ratingsURL;
     emit ratingsPageOpened(url);
-    if (!url.isValid() || !QDesktopServices::openUrl(url)) {
-        auto *alert = AlertView::alert(QString(), tr("The store page cannot be opened on this computer."), tr("OK"));
-        alert->show();
-    }
+    UrlOpener::openOrAlert(url, tr("The store page cannot be opened on this computer."));
 }
 
 void RatingPrompt::setRatedThisVersion()

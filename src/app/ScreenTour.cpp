@@ -230,6 +230,11 @@ void ScreenTour::runStep()
         return;
     }
     const Step &step = m_steps.at(m_index);
+    if (step.runIf && !step.runIf()) {
+        ++m_index;
+        runStep();
+        return;
+    }
     const QString error = step.action ? step.action(m_window) : QString();
     if (!error.isEmpty()) {
         std::fprintf(stderr, "phrasebook: tour step \"%s\": %s\n", qPrintable(step.name), qPrintable(error));

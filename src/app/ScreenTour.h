@@ -36,6 +36,9 @@ public:
         int settleMs = 300;                        // wait after the action before the picture
         // When set, the picture also waits (polling, up to 5 s) until this holds.
         std::function<bool(Window *)> until;
+        // When set, the step runs only if this holds as the tour reaches it (a picture of one
+        // interface language, say); it is passed over otherwise.
+        std::function<bool()> runIf = {};
     };
 
     ScreenTour(Window *window, const QString &folder, std::function<void(int status)> done,

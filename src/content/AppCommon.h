@@ -81,6 +81,10 @@ bool saveUserInfo(const QVariantMap &info);
 qint64 getUserInfoCount(const QString &key);
 void increaseUserInfoCount(const QString &key);
 void addQuizRecord(qint64 score);
+// The experience points one unit of a record counter is worth (0 for counters that earn none).
+int experienceWeight(const QString &key);
+// The experience points of `record`: each counter times its weight, summed.
+qint64 totalExp(const QVariantMap &record);
 qint64 getTotalExp();
 QString formatDuration(double seconds);
 // Tests: paths are computed afresh from the Documents folder on the next call.

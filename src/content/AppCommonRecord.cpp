@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <cstdio>
@@ -286,17 +287,27 @@ void addQuizRecord(qint64 score)
     saveUserInfo(record);
 }
 
-qint64 getTotalExp()
+int experienceWeight(const QString &key)
 {
-    const QVariantMap record = getUserInfo();
-    const std::pair<const char *, qint64> weights[] = {
-        {"kStartCount", 10}, {"kListenCount", 5}, {"kReadCount", 5},    {"kWriteCount", 5},
-        {"kQuizCount", 10},  {"kQuizTotalScore", 1}, {"kReviewed", 1000}, {"kAwordScore", 1}};
+    static const QHash<QString, int> weights = {
+        {QStringLiteral("kStartCount"), 10}, {QStringLiteral("kListenCount"), 5},
+        {QStringLiteral("kReadCount"), 5},   {QStringLiteral("kWriteCount"), 5},
+        {QStringLiteral("kQuizCount"), 10},  {QStringLiteral("kQuizTotalScore"), 1},
+        {QStringLiteral("kReviewed"), 1000}, {QStringLiteral("kAwordScore"), 1},
+    };
+    return weights.value(key, 0);
+}
+
+qint64 totalExp(const QVariantMap &record)
+{
     qint64 total = 0;
-    for (const auto &[key, weight] : weights)
-        total = saturatingAdd(total, saturatingMultiply(weight, record.value(QLatin1String(key)).toLongLong()));
+    // Counters stop at the ends of their range, and so does their worth.
+    for (auto it = record.constBegin(); it != record.constEnd(); ++it)
+        total = saturatingAdd(total, saturatingMultiply(experienceWeight(it.key()), it.value().toLongLong()));
     return total;
 }
+
+qint64 getTotalExp() { return totalExp(getUserInfo()); }
 
 QString formatDuration(double seconds)
 {

@@ -4,24 +4,15 @@
 #include "app/RatingPrompt.h"
 #include "platform/foundation/Clock.h"
 #include "platform/ui/Window.h"
+#include "support/UrlCatcher.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 class RatingPromptTest : public ::testing::Test
 {
 protected:
@@ -40,11 +31,9 @@ protected:
         Clock::setInstance(&clock);
         window = std::make_unique<Window>(QRectF(0, 0, 320, 568));
         window->makeKeyAndVisible();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     }
     void TearDown() override
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         window.reset();
         AppFixture::flushDeletes();
         prompt().reset();
@@ -126,5 +115,3 @@ TEST_F(RatingPromptTest, DaysUntilPromptAndTheCancelButton)
     EXPECT_FALSE(prompt().shouldPromptForRating());
     EXPECT_TRUE(catcher.opened.isEmpty());
 }
-
-#include "RatingPromptTest.moc"

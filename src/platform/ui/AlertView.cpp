@@ -5,24 +5,15 @@
 #include "Fonts.h"
 #include "KeyCommands.h"
 #include "Label.h"
+#include "PlatformColors.h"
 #include "View.h"
 #include "ViewSupport.h"
-#include "Window.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace {
-QList<QPointer<AlertView>> &shown()
-{
-    static QList<QPointer<AlertView>> list;
-    return list;
-}
-
 const QColor kPanelColour(248, 248, 248);
-const QColor kButtonTitleColour(0, 122, 255);
-const QColor kSeparatorColour(200, 200, 204);
 constexpr qreal kAlertWidth = 270;
 constexpr qreal kAlertButtonHeight = 44;
 constexpr qreal kSheetButtonHeight = 57;
@@ -35,7 +26,7 @@ public:
     using QWidget::QWidget;
 
 protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), kSeparatorColour); }
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), PlatformColors::separator()); }
 };
 
 qreal textHeight(const QString &text, const QFont &font, qreal width)
@@ -52,9 +43,8 @@ qreal textHeight(const QString &text, const QFont &font, qreal width)
 }
 
 AlertView::AlertView(const QString &title, const QString &message, Style style)
-    : QWidget(nullptr), m_title(title), m_message(message), m_style(style)
+    : m_title(title), m_message(message), m_style(style)
 {
-    setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 AlertView *AlertView::alert(const QString &title, const QString &message, const QString &cancelTitle,
@@ -78,17 +68,10 @@ QWidget *AlertView::panel() const { return m_panel; }
 
 bool AlertView::show(QWidget *window)
 {
-    QWidget *host = window ? window : Window::keyWindow();
-    if (!host) {
-        deleteLater();
+    if (!coverWindow(window))
         return false;
-    }
-    setParent(host);
-    setGeometry(host->rect());
     layOut();
-    QWidget::show();
-    raise();
-    shown() << this;
+    showOverlay();
     // Escape is the cancel button; no key reaches the window below the alert.
     KeyCommands::add(this, QKeyCombination(Qt::Key_Escape), [this] {
         if (escapeButtonIndex() >= 0)
@@ -147,7 +130,7 @@ void AlertView::layOut()
     auto makeButton = [&](int index, QWidget *parent, const QRectF &frame) {
         auto *button = new Button(frame, parent);
         button->setTitle(m_titles.at(index));
-        button->setTitleColor(kButtonTitleColour);
+        button->setTitleColor(PlatformColors::tint());
         button->setTitleAdjustsFontSizeToFitWidth(true);
         button->setTitleFont(index == m_cancelIndex ? Fonts::boldSystemFont(sheet ? 20 : 17)
                                                     : Fonts::systemFont(sheet ? 20 : 17));
@@ -194,23 +177,10 @@ void AlertView::layOut()
 
 void AlertView::clickButton(int index)
 {
-    if (m_closed || index < 0 || index >= m_titles.size())
+    if (isClosed() || index < 0 || index >= m_titles.size())
         return;
-    m_closed = true;
-    hide();
-    shown().removeAll(this);
+    closeOverlay();
     emit clicked(index);
-    deleteLater();
-}
-
-QList<AlertView *> AlertView::visibleAlerts()
-{
-    QList<AlertView *> result;
-    for (const QPointer<AlertView> &alert : std::as_const(shown())) {
-        if (alert && alert->isVisible())
-            result << alert;
-    }
-    return result;
 }
 
 void AlertView::paintEvent(QPaintEvent *)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "WindowOverlay.h"
+
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 class Button;
 class Label;
@@ -19,10 +20,11 @@ class View;
 // Escape counts as the cancel button (or the button setEscapeButtonIndex names: an alert whose
 // way out is not a cancel button); while shown, the alert takes every key (KeyCommands).
 //
-// Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed.
+// Ownership: a shown alert belongs to its window (Qt parent) and deletes itself once closed
+// (WindowOverlay).
 // Thread: main thread. Failure: show() returns false when there is no window to show in
 // (the alert is then deleted later).
-class AlertView : public QWidget
+class AlertView : public WindowOverlay
 {
     Q_OBJECT
 public:
@@ -54,7 +56,7 @@ public:
     Button *button(int index) const { return m_buttons.value(index); }
     QWidget *panel() const;
 
-    static QList<AlertView *> visibleAlerts();
+    static QList<AlertView *> visibleAlerts() { return visibleOverlays<AlertView>(); }
 
 signals:
     void clicked(int index);
@@ -73,7 +75,6 @@ private:
     int m_cancelIndex = -1;
     int m_escapeIndex = -1;
     int m_tag = 0;
-    bool m_closed = false;
     View *m_panel = nullptr;
     QList<Button *> m_buttons;
 };

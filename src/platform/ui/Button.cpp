@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "Label.h"
+#include "PlatformColors.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -55,7 +56,7 @@ Button::Button(QWidget *parent) : View(parent), m_titleFont(Fonts::systemFont(15
         return true;
     }();
     (void)factoryInstalled;
-    m_titleColors.insert(int(State::Normal), QColor(0, 122, 255));
+    m_titleColors.insert(int(State::Normal), PlatformColors::tint());
 }
 
 void Button::setAccessibilityLabel(const QString &label)

@@ -115,7 +115,7 @@ private:
 
     static bool isControl(const QWidget *widget)
     {
-        return widget->inherits("Button") || qobject_cast<const QAbstractButton *>(widget)
+        return widget->inherits("Button") || widget->inherits("Slider") || qobject_cast<const QAbstractButton *>(widget)
             || qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget)
             || qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QAbstractSlider *>(widget)
             || qobject_cast<const QAbstractSpinBox *>(widget) || qobject_cast<const QComboBox *>(widget);

@@ -47,6 +47,8 @@ bool isReceivingRemoteControlEvents() { return chrome().remoteControl; }
 
 QString systemVersion() { return QSysInfo::productVersion(); }
 
+QString systemName() { return QSysInfo::productType(); }
+
 QStringList calls() { return chrome().calls; }
 
 void reset() { chrome() = Chrome(); }

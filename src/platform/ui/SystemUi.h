@@ -17,6 +17,8 @@ void beginReceivingRemoteControlEvents();
 bool isReceivingRemoteControlEvents();
 // The operating system's version text (QSysInfo::productVersion, e.g. "12").
 QString systemVersion();
+// The operating system's name (QSysInfo::productType, e.g. "debian").
+QString systemName();
 // Every call above, in order ("setStatusBarHidden(true,false)", ...), for tests.
 QStringList calls();
 void reset();
