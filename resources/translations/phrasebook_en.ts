@@ -47,7 +47,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -76,6 +76,9 @@
         <source>Recording</source>
         <translation>Recording</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Play the phrase</translation>
@@ -103,6 +106,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Next phrase</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Show Voiceprint</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Tap and hold to speak.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +212,13 @@
     <message>
         <source>Score</source>
         <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Drag the word to reorder it.</translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
@@ -76,6 +76,9 @@
         <source>Recording</source>
         <translation>Grabando</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Reproducir la frase</translation>
@@ -103,6 +106,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Frase siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Ver huella de voz</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Mantén pulsado para hablar.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +212,13 @@
     <message>
         <source>Score</source>
         <translation>Puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Arrastra la palabra para reordenarla.</translation>
     </message>
 </context>
 <context>
