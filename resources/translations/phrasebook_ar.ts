@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>جارٍ التسجيل</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>تشغيل العبارة</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>العبارة التالية</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>عرض البصمة الصوتية</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>اضغط مع الاستمرار للتحدث.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>قيّم التطبيق</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>اسحب الكلمة لإعادة ترتيبها.</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>Aufnahme</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Satz abspielen</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Nächster Satz</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Stimmabdruck zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Gedrückt halten zum Sprechen.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>App bewerten</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Ziehe das Wort, um es umzustellen.</translation>
     </message>
 </context>
 <context>

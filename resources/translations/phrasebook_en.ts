@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>Recording</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Play the phrase</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Next phrase</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Show Voiceprint</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Tap and hold to speak.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>Review App</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Drag the word to reorder it.</translation>
     </message>
 </context>
 <context>

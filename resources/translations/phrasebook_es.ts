@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>Grabando</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Reproducir la frase</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Frase siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Ver huella de voz</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Mantén pulsado para hablar.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>Valorar la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Arrastra la palabra para reordenarla.</translation>
     </message>
 </context>
 <context>

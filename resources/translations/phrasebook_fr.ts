@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>Enregistrement</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>Écouter la phrase</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>Phrase suivante</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>Voir l'empreinte vocale</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>Maintenez appuyé pour parler.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>Évaluer l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>Faites glisser le mot pour le déplacer.</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>रिकॉर्डिंग</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>वाक्यांश चलाएँ</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>अगला वाक्यांश</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>वॉइसप्रिंट दिखाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>बोलने के लिए दबाकर रखें।</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>ऐप की समीक्षा करें</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>क्रम बदलने के लिए शब्द को खींचें।</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>PhraseCardVC</name>
+    <name>HoldToRecord</name>
     <message>
         <source>Cancel</source>
         <translation>ยกเลิก</translation>
@@ -103,6 +103,9 @@
         <source>Recording</source>
         <translation>กำลังบันทึก</translation>
     </message>
+</context>
+<context>
+    <name>PhraseCardVC</name>
     <message>
         <source>Play the phrase</source>
         <translation>เล่นวลี</translation>
@@ -130,6 +133,20 @@
     <message>
         <source>Next phrase</source>
         <translation>วลีถัดไป</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakResultCellView</name>
+    <message>
+        <source>Show Voiceprint</source>
+        <translation>แสดงลายเสียง</translation>
+    </message>
+</context>
+<context>
+    <name>Phrase2SpeakVC</name>
+    <message>
+        <source>Tap and hold to speak.</source>
+        <translation>แตะค้างไว้เพื่อพูด</translation>
     </message>
 </context>
 <context>
@@ -365,6 +382,13 @@
     <message>
         <source>Review App</source>
         <translation>รีวิวแอป</translation>
+    </message>
+</context>
+<context>
+    <name>WordOrderAdjustVC</name>
+    <message>
+        <source>Drag the word to reorder it.</source>
+        <translation>ลากคำเพื่อจัดลำดับใหม่</translation>
     </message>
 </context>
 <context>

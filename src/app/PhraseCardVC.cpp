@@ -1,6 +1,6 @@
 #include "PhraseCardVC.h"
 
-#include "platform/ui/AlertView.h"
+#include "HoldToRecord.h"
 #include "content/AppCommon.h"
 #include "audio/AppCommonAudio.h"
 #include "platform/foundation/Clock.h"
@@ -21,9 +21,6 @@
 #include "speech/views/SpectrumCompView.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewSupport.h"
-#include "platform/foundation/SoundSettings.h"
-#include "platform/media/MediaTimer.h"
-#include "widgets/RecordingIndicatorView.h"
 #include "WordWriteView.h"
 #include "audio/ZQAudioRecorder.h"
 #include "widgets/ZQImageUtil.h"
@@ -36,29 +33,16 @@
 #include <utility>
 
 namespace {
-std::function<bool()> &settingsOpener()
-{
-    static std::function<bool()> opener;
-    return opener;
-}
-
 // Whole seconds since the reference date on the installed clock.
 qint64 secondsSinceReferenceDate()
 {
     return qint64(std::floor(Clock::instance().secondsSinceReferenceDate()));
 }
-
-// How long the hint after a too short tap stays.
-constexpr int kHintMs = 2000;
 }
 
 PhraseCardVC::PhraseCardVC(QObject *parent) : BaseViewController(parent) {}
 
-PhraseCardVC::~PhraseCardVC()
-{
-    if (m_audioRecorder)
-        m_audioRecorder->stopPushed();
-}
+PhraseCardVC::~PhraseCardVC() = default;
 
 void PhraseCardVC::viewDidLoad()
 {
@@ -70,11 +54,8 @@ void PhraseCardVC::viewDidLoad()
 
 void PhraseCardVC::viewDidDisappear(bool animated)
 {
-    if (m_audioRecorder)
-        m_audioRecorder->stopPushed();
-    m_pressRecordingPath.clear();
-    hideRecordingIndicator(false);
-    m_comparison.reset();
+    if (m_recording)
+        m_recording->cancel();
     BaseViewController::viewDidDisappear(animated);
 }
 
@@ -112,10 +93,8 @@ void PhraseCardVC::buildCard()
 
 void PhraseCardVC::attachRecorder()
 {
-    if (!m_audioRecorder) {
-        m_audioRecorder = std::make_unique<ZQAudioRecorder>();
-        m_audioRecorder->setRecorderDelegate(this);
-    }
+    if (!m_recording)
+        m_recording = std::make_unique<HoldToRecord>();
 }
 
 void PhraseCardVC::findCategoryOfPhrase()
@@ -358,156 +337,28 @@ void PhraseCardVC::writeAction(QObject *)
 
 void PhraseCardVC::beginRecordAction(QObject *)
 {
-    m_pressRecordingPath.clear();
     m_voicePaused = false;
     if (m_audioPlayer)
         m_audioPlayer->stop();
-    if (AudioSession::sharedInstance().recordPermission() == AudioSession::RecordPermission::Denied) {
-        presentMicrophoneAlert();
-        return;
-    }
-    if (!m_phraseInfo || !m_audioRecorder)
-        return;
-    const QString folder = AppCommon::recordFolderPath();
-    m_myVoicePath = folder + m_phraseInfo->id + QStringLiteral(".caf");
-    if (!QFileInfo::exists(folder))
-        QDir().mkpath(folder);  // a failure shows as a recording that does not start
-    m_audioRecorder->recordPushed(m_myVoicePath);
-    AudioRecorder *recorder = m_audioRecorder->recorder();
-    if (recorder && recorder->isRecording() && recorder->path() == m_myVoicePath) {
-        m_pressRecordingPath = m_myVoicePath;
-        // The model and the model voice are made ready while the learner speaks.
-        m_comparison = SpectrumCompView::startComparison(m_phraseInfo->foreignText(),
-                                                         AppCommon::getVoicePath(*m_phraseInfo), categoryPhrases());
-        m_pressStartUs = Clock::instance().nowUs();
-        showRecordingIndicator();
-    }
-}
-
-// The meter and the time while the button is held, across the previous / next row (which
-// cannot be used meanwhile), as wide as the button panel.
-RecordingIndicatorView *PhraseCardVC::recordingIndicator()
-{
-    if (!m_recordingIndicator) {
-        const QRectF row = m_lastItemBtn->frame();
-        const QRectF panel = m_buttonPanel->frame();
-        m_recordingIndicator = new RecordingIndicatorView(QRectF(panel.left(), row.top(), panel.width(), row.height()),
-                                                          m_contentView);
-        m_recordingIndicator->setAccessibleName(tr("Recording"));
-        m_hintTimer = new MediaTimer(m_recordingIndicator);
-        m_hintTimer->setSingleShot(true);
-        connect(m_hintTimer, &MediaTimer::timeout, m_recordingIndicator, &QWidget::hide);
-    }
-    return m_recordingIndicator;
-}
-
-void PhraseCardVC::showRecordingIndicator()
-{
-    RecordingIndicatorView *indicator = recordingIndicator();
-    m_hintTimer->stop();
-    indicator->showRecording();
-    indicator->show();
-    indicator->raise();
-}
-
-void PhraseCardVC::hideRecordingIndicator(bool tooShort)
-{
-    if (!m_recordingIndicator)
-        return;
-    if (!tooShort) {
-        m_hintTimer->stop();
-        m_recordingIndicator->hide();
-        return;
-    }
-    m_recordingIndicator->showHint(tr("Tap and hold to speak."));
-    m_recordingIndicator->show();
-    m_hintTimer->start(kHintMs);
-}
-
-void PhraseCardVC::periodicTimeObserver(AudioRecorder *recorder, float powerValue, float)
-{
-    if (!m_recordingIndicator || m_recordingIndicator->mode() != RecordingIndicatorView::Mode::Recording
-        || m_pressRecordingPath.isEmpty())
-        return;
-    m_recordingIndicator->setLevel(powerValue);
-    if (recorder)
-        m_recordingIndicator->setElapsed(recorder->currentTime());
+    // The meter goes across the previous / next row (which cannot be used meanwhile), as
+    // wide as the button panel.
+    const QRectF row = m_lastItemBtn->frame();
+    const QRectF panel = m_buttonPanel->frame();
+    m_recording->setIndicatorPlace(m_contentView, QRectF(panel.left(), row.top(), panel.width(), row.height()));
+    m_recording->begin(m_phraseInfo, categoryPhrases(), view());
 }
 
 void PhraseCardVC::endRecordAction(QObject *)
 {
-    // Compare only what this press recorded for the phrase shown, and only when it lasted
-    // long enough to hold speech: anything else would score an older recording, or one of
-    // another phrase, as this one.
-    AudioRecorder *recorder = m_audioRecorder ? m_audioRecorder->recorder() : nullptr;
-    const QString expected = m_phraseInfo ? AppCommon::recordFolderPath() + m_phraseInfo->id + QStringLiteral(".caf")
-                                          : QString();
-    const bool running = !m_pressRecordingPath.isEmpty() && m_pressRecordingPath == expected && recorder
-        && recorder->isRecording() && recorder->path() == expected;
-    const bool recorded = running && recorder->currentTime() >= minimumRecordingSeconds;
-    // The hint answers a tap, not a microphone that delivered nothing while held.
-    const bool tap = running && Clock::instance().nowUs() - m_pressStartUs < qint64(minimumRecordingSeconds * 1e6);
-    m_pressRecordingPath.clear();
-    std::shared_ptr<PronunciationComparison> comparison = std::exchange(m_comparison, nullptr);
-    if (m_audioRecorder)
-        m_audioRecorder->stopPushed();
-    hideRecordingIndicator(tap);
-    if (!recorded || !QFileInfo::exists(expected))
+    std::shared_ptr<PronunciationComparison> comparison;
+    if (!m_recording->end(m_phraseInfo, &comparison))
         return;
-
-    View *root = view();
-    const qreal W = root->bounds().width();
-    const qreal H = root->bounds().height();
-    const qreal width = 0.9 * W;
-    auto *panel = new SpectrumCompView(QRectF((W - width) / 2, (H - 0.8 * H) / 2, width, 0.8 * H), root);
-    panel->show();
-    m_spectrumCompView = panel;
-    panel->setPhraseInfos(categoryPhrases());
-    panel->setComparison(std::move(comparison));
-    panel->show(m_phraseInfo->foreignText(), AppCommon::getVoicePath(*m_phraseInfo), m_myVoicePath);
-    const qreal height = panel->bodyView()->frame().height() + panel->headH();
-    panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));
-    ViewSupport::setShadow(panel, PlatformColors::darkGray(), QPointF(3, 3), 2, 1);
-    panel->raise();
+    m_spectrumCompView = HoldToRecord::openComparison(view(), m_phraseInfo, categoryPhrases(),
+                                                      m_recording->myVoicePath(), std::move(comparison));
     AppCommon::increaseUserInfoCount(QStringLiteral("kReadCount"));
-    if (Label *score = panel->testedWordScoreLbl())
-        score->hide();
 }
 
-void PhraseCardVC::cancelRecordAction(QObject *)
-{
-    m_pressRecordingPath.clear();
-    m_comparison.reset();
-    if (m_audioRecorder)
-        m_audioRecorder->stopPushed();
-    hideRecordingIndicator(false);
-}
-
-// On this platform recording is refused only when there is no microphone (no input device
-// or no sound server): say so, and offer the desktop's sound settings.
-void PhraseCardVC::presentMicrophoneAlert()
-{
-    AlertView *alert = AlertView::alert(QString(), tr("No microphone was found."), tr("Cancel"), {tr("Open Settings")});
-    QPointer<PhraseCardVC> self(this);
-    connect(alert, &AlertView::clicked, this, [self](int index) {
-        if (index != 1 || !self)
-            return;
-        const bool opened = settingsOpener() ? settingsOpener()() : SoundSettings::open();
-        if (!opened)
-            self->presentNoSettingsAlert();
-    });
-    alert->show(view()->window());
-}
-
-void PhraseCardVC::presentNoSettingsAlert()
-{
-    AlertView *alert = AlertView::alert(
-        QString(),
-        tr("No sound settings program was found. Connect a microphone, make sure the computer's sound service is "
-           "running, then hold the microphone button again."),
-        tr("OK"));
-    alert->show(view()->window());
-}
+void PhraseCardVC::cancelRecordAction(QObject *) { m_recording->cancel(); }
 
 void PhraseCardVC::back(QObject *sender)
 {
@@ -545,5 +396,5 @@ void PhraseCardVC::giveRatingReminderChance()
 
 void PhraseCardVC::setSettingsOpener(std::function<bool()> opener)
 {
-    settingsOpener() = std::move(opener);
+    HoldToRecord::setSettingsOpener(std::move(opener));
 }

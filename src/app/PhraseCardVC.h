@@ -4,8 +4,8 @@
 #include "content/CategoryInfo.h"
 #include "content/PhraseInfo.h"
 #include "speech/views/SpectrumCompView.h"
+#include "HoldToRecord.h"
 #include "WordWriteView.h"
-#include "audio/ZQRecorderDelegate.h"
 #include "widgets/RecordingIndicatorView.h"
 
 #include <QPointer>
@@ -17,7 +17,6 @@
 class AudioPlayer;
 class Button;
 class Label;
-class MediaTimer;
 class View;
 class ZQAudioRecorder;
 
@@ -29,10 +28,9 @@ class ZQAudioRecorder;
 // score label hidden). Every show and play counts one "kListenCount", every compared
 // recording one "kReadCount". It writes CategoryController's shared currPhraseIndex.
 //
-// While the microphone button is held, a meter over the previous / next row shows the
-// recorder's 50 ms peak levels and the time recorded; a release within 0.1 s shows the hint
-// "Tap and hold to speak." there for two seconds instead. It is its recorder's delegate
-// (ZQRecorderDelegate) for the levels.
+// The microphone button follows HoldToRecord: while it is held, a meter over the previous /
+// next row shows the recorder's 50 ms peak levels and the time recorded; a release within
+// 0.1 s shows the hint "Tap and hold to speak." there for two seconds instead.
 // back stops the voice, pops the screen and then gives the store-rating reminder its
 // chance: unless a version was rated, with t = whole seconds since 1 January 2001, t
 // divisible by 3 prompts if the reminder's criteria hold, else t >= 0 with t mod 4 = 1
@@ -46,17 +44,14 @@ class ZQAudioRecorder;
 // or no sound server) the card shows "No microphone was found." and records nothing; its
 // "Open Settings" starts the desktop's sound settings (SoundSettings) and, when none is
 // installed, explains what to do. A release that follows no recording
-// of the current phrase (access denied, the recorder failed, another phrase's recording),
-// or a recording shorter than minimumRecordingSeconds, opens no panel and counts no
+// of the current phrase (no microphone, the recorder failed, another phrase's recording),
+// or a recording shorter than HoldToRecord::minimumRecordingSeconds, opens no panel and counts no
 // reading, so a stale or foreign recording is never scored. A release outside the button
 // stops the recording without comparing.
-class PhraseCardVC : public BaseViewController, public ZQRecorderDelegate
+class PhraseCardVC : public BaseViewController
 {
     Q_OBJECT
 public:
-    // Shortest recording the card compares: ten 10-ms frames of the recogniser.
-    static constexpr double minimumRecordingSeconds = 0.1;
-
     enum class RatingChance { None, PromptIfCriteriaMet, PromptNow };
 
     explicit PhraseCardVC(QObject *parent = nullptr);
@@ -77,13 +72,16 @@ public:
     Button *lookBtn() const { return m_lookBtn; }
     View *contentView() const { return m_contentView; }
     View *buttonPanel() const { return m_buttonPanel; }
-    ZQAudioRecorder *audioRecorder() const { return m_audioRecorder.get(); }
-    QString myVoicePath() const { return m_myVoicePath; }
+    ZQAudioRecorder *audioRecorder() const { return m_recording ? m_recording->audioRecorder() : nullptr; }
+    QString myVoicePath() const { return m_recording ? m_recording->myVoicePath() : QString(); }
     // The open panels (null once closed).
     WordWriteView *wordWriteView() const { return m_wordWriteView; }
     SpectrumCompView *spectrumCompView() const { return m_spectrumCompView; }
     // The comparison the press under way prepares (null between presses).
-    std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
+    std::shared_ptr<PronunciationComparison> comparison() const
+    {
+        return m_recording ? m_recording->comparison() : nullptr;
+    }
     // The image name each of these buttons shows ("btn-last2", "btn-no-look", ...).
     QString lastItemImageName() const { return m_lastItemImageName; }
     QString nextItemImageName() const { return m_nextItemImageName; }
@@ -109,10 +107,11 @@ public:
     // SoundSettings::open(). False: nothing could be opened.
     static void setSettingsOpener(std::function<bool()> opener);
 
-    // ZQRecorderDelegate: the level meter.
-    void periodicTimeObserver(AudioRecorder *recorder, float powerValue, float interval) override;
     // The meter / hint (null until the first recording).
-    RecordingIndicatorView *recordingIndicatorView() const { return m_recordingIndicator; }
+    RecordingIndicatorView *recordingIndicatorView() const
+    {
+        return m_recording ? m_recording->indicatorView() : nullptr;
+    }
 
 private:
     // The card's layout values: margin m = W / 20, button panel width P = W - 2m, slot
@@ -139,13 +138,7 @@ private:
     int lastIndex() const;
     void setButtonImage(Button *button, const QString &name, QString *stored);
     void giveRatingReminderChance();
-    void presentMicrophoneAlert();
     void toggleVoice();
-    void presentNoSettingsAlert();
-    RecordingIndicatorView *recordingIndicator();
-    void showRecordingIndicator();
-    // Hides the meter, or shows the hold hint in its place after a too short tap.
-    void hideRecordingIndicator(bool tooShort);
 
     PhraseInfoPtr m_phraseInfo;
     CategoryInfoPtr m_categoryInfo;
@@ -154,8 +147,7 @@ private:
     Label *m_translationLbl = nullptr;
     Button *m_lastItemBtn = nullptr;
     Button *m_nextItemBtn = nullptr;
-    std::unique_ptr<ZQAudioRecorder> m_audioRecorder;
-    QString m_myVoicePath;
+    std::unique_ptr<HoldToRecord> m_recording;  // the microphone button's recorder
 
     View *m_contentView = nullptr;
     View *m_buttonPanel = nullptr;
@@ -168,13 +160,5 @@ private:
     QString m_lookImageName;
     QPointer<WordWriteView> m_wordWriteView;
     QPointer<SpectrumCompView> m_spectrumCompView;
-    // The path this press of the microphone button records into (empty when none started).
-    QString m_pressRecordingPath;
-    QPointer<RecordingIndicatorView> m_recordingIndicator;
-    MediaTimer *m_hintTimer = nullptr;
     bool m_voicePaused = false;
-    qint64 m_pressStartUs = 0;  // media clock time of the press that started the recording
-    // The comparison this press prepares while the learner speaks; the panel takes it on
-    // release, a cancelled press or a closed card abandons it.
-    std::shared_ptr<PronunciationComparison> m_comparison;
 };

@@ -149,12 +149,8 @@ QList<ScreenTour::Step> defaultSteps()
                       AudioSession &session = AudioSession::sharedInstance();
                       if (session.microphoneFile().isEmpty())
                           session.setMicrophoneFile(AppCommon::getVoicePath(*card->phraseInfo()));
-                      std::vector<qint16> samples;
-                      QString error;
-                      if (!FileAudioInput::loadSamples(session.microphoneFile(), &samples, &error))
-                          return QStringLiteral("the microphone file cannot be read: %1").arg(error);
-                      card->beginRecordAction(card->microphoneBtn());
-                      return QString();
+                      return ScreenTour::holdMicrophone(
+                          card, [card]() { card->beginRecordAction(card->microphoneBtn()); }, {});
                   },
                   kRecordingShotMs,
                   {}});
@@ -164,19 +160,8 @@ QList<ScreenTour::Step> defaultSteps()
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       if (!card || !card->phraseInfo())
                           return QStringLiteral("the phrase card is not shown");
-                      std::vector<qint16> samples;
-                      QString error;
-                      if (!FileAudioInput::loadSamples(AudioSession::sharedInstance().microphoneFile(), &samples, &error))
-                          return QStringLiteral("the microphone file cannot be read: %1").arg(error);
-                      // Hold the button for the file's length and a little more, within the
-                      // five seconds the picture waits for the panel.
-                      const int holdMs = qMax(0, qMin(4500, int(samples.size() / 16) + 400) - kRecordingShotMs);
-                      QPointer<PhraseCardVC> guard(card);
-                      QTimer::singleShot(holdMs, card, [guard]() {
-                          if (guard)
-                              guard->endRecordAction(guard->microphoneBtn());
-                      });
-                      return QString();
+                      return ScreenTour::holdMicrophone(
+                          card, {}, [card]() { card->endRecordAction(card->microphoneBtn()); }, kRecordingShotMs);
                   },
                   100,
                   [](Window *window) {
@@ -185,6 +170,23 @@ QList<ScreenTour::Step> defaultSteps()
                   }});
     return steps;
 }
+}
+
+QString ScreenTour::holdMicrophone(QObject *screen, const std::function<void()> &press,
+                                  const std::function<void()> &release, int heldMs)
+{
+    std::vector<qint16> samples;
+    QString error;
+    if (!FileAudioInput::loadSamples(AudioSession::sharedInstance().microphoneFile(), &samples, &error))
+        return QStringLiteral("the microphone file cannot be read: %1").arg(error);
+    if (press)
+        press();
+    // Hold the button for the file's length (16 samples a millisecond) and a little more,
+    // within the five seconds the picture waits for the panel.
+    const int holdMs = qMax(0, qMin(4500, int(samples.size() / 16) + 400) - heldMs);
+    if (release)
+        QTimer::singleShot(holdMs, screen, release);
+    return QString();
 }
 
 ViewController *ScreenTour::topViewController(Window *window)

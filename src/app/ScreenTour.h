@@ -50,6 +50,12 @@ public:
     static ViewController *topViewController(Window *window);
     // Pops every screen above the root at once, without the zoom.
     static void popToRoot(Window *window);
+    // Presses a microphone button (`press`) and releases it (`release`, unless `screen` is
+    // gone by then) once the microphone file has played, less the `heldMs` the button has
+    // already been held; an error when the file cannot be read. Either may be empty, so a
+    // press and its release can be pictured in separate steps.
+    static QString holdMicrophone(QObject *screen, const std::function<void()> &press,
+                                  const std::function<void()> &release, int heldMs = 0);
 
     void start();
 

@@ -124,7 +124,8 @@ void BaseQuizViewController::viewDidLoad()
     toolBar()->setLeftBtn();
     initQuizViews();
     initSubviews();
-    startQuizTimer();
+    if (!m_loadingStopped)
+        startQuizTimer();
 }
 
 void BaseQuizViewController::initSubviews() {}
@@ -262,9 +263,16 @@ void BaseQuizViewController::submitAction(QObject *)
 {
     if (!hasCurrentQuestion())
         return;
-    if (AnswerText::matches(m_inputPhraseInfos.at(m_currIndex)->foreignText(),
-                            m_phraseInfos.at(m_currIndex)->foreignText()))
-        m_score += 10;
+    const bool right = AnswerText::matches(m_inputPhraseInfos.at(m_currIndex)->foreignText(),
+                                           m_phraseInfos.at(m_currIndex)->foreignText());
+    completeQuestion(right ? 10 : 0);
+}
+
+void BaseQuizViewController::completeQuestion(int points)
+{
+    if (!hasCurrentQuestion())
+        return;
+    m_score += points;
     if (m_currIndex < m_itemsCount - 1) {
         m_currIndex += 1;
         showCurrItem();

@@ -131,6 +131,13 @@ public:
 protected:
     // Ends the quiz once: the count-down at zero and the last submit both come here.
     void finishQuiz();
+    // Closes the current question with `points` won: the score grows first (so the last
+    // question's points reach the learner record), then the next question shows or the quiz
+    // ends, then progress and score are displayed.
+    void completeQuestion(int points);
+    // Called from initSubviews: the screen cannot run the quiz (no microphone), so loading
+    // stops there and the count-down never starts.
+    void stopLoading() { m_loadingStopped = true; }
     bool hasCurrentQuestion() const;
     // Widgets the quiz kinds share, placed below the status panel.
     Button *addSubmitButton();
@@ -196,5 +203,6 @@ private:
     bool m_resultReversed = false;
     QPointer<Button> m_submitBtn;
     bool m_over = false;
+    bool m_loadingStopped = false;
     QList<int> m_autoPlays;
 };

@@ -2,7 +2,9 @@
 
 #include "Listen2SelectVC.h"
 #include "Listen2WriteVC.h"
+#include "Phrase2SpeakVC.h"
 #include "Word2WordVC.h"
+#include "WordOrderAdjustVC.h"
 #include "app/ScreenMetrics.h"
 #include "content/AppCommon.h"
 #include "platform/ui/Button.h"
@@ -42,8 +44,8 @@ const QList<QuizOutlineVC::QuizKind> &QuizOutlineVC::quizKinds()
     static const QList<QuizKind> kinds{
         {1, QT_TRANSLATE_NOOP("QuizOutlineVC", "Listen And Select"), maker<Listen2SelectVC>(), false},
         {2, QT_TRANSLATE_NOOP("QuizOutlineVC", "Listen And Write"), maker<Listen2WriteVC>(), false},
-        {3, QT_TRANSLATE_NOOP("QuizOutlineVC", "Reorder Words"), {}, false},
-        {4, QT_TRANSLATE_NOOP("QuizOutlineVC", "Read Phrase"), {}, false},
+        {3, QT_TRANSLATE_NOOP("QuizOutlineVC", "Reorder Words"), maker<WordOrderAdjustVC>(), false},
+        {4, QT_TRANSLATE_NOOP("QuizOutlineVC", "Read Phrase"), maker<Phrase2SpeakVC>(), false},
         {5, QT_TRANSLATE_NOOP("QuizOutlineVC", "Foreign Language -> Mother Language"), matching(true), true},
         {6, QT_TRANSLATE_NOOP("QuizOutlineVC", "Mother Language -> Foreign Language"), matching(false), true},
     };
@@ -92,7 +94,7 @@ void QuizOutlineVC::initQuizButtons()
     const int count = contentLanguage ? 4 : 6;
     const qreal height = m_container->bounds().height() / (count + (count - 1) * 0.25 + 1);
     const qreal buttonWidth = 0.9 * width;
-    const bool enoughPhrases = AppCommon::getAllPhraseInfoList().size() >= kMinimumPhrases;
+    const bool enoughPhrases = catalogueCanHoldAQuiz();
     qreal y = height / 2;
     for (const QuizKind &kind : quizKinds()) {
         if (kind.needsTranslation && contentLanguage)
@@ -129,8 +131,15 @@ void QuizOutlineVC::quizClicked(Button *sender)
     startQuiz(ViewSupport::tag(sender), sender->currentTitle(), origin);
 }
 
+bool QuizOutlineVC::catalogueCanHoldAQuiz()
+{
+    return AppCommon::getAllPhraseInfoList().size() >= kMinimumPhrases;
+}
+
 bool QuizOutlineVC::startQuiz(int tag, const QString &title, const QPointF &origin)
 {
+    if (!catalogueCanHoldAQuiz())
+        return false;
     for (const QuizKind &kind : quizKinds()) {
         if (kind.tag != tag || !kind.make)
             continue;

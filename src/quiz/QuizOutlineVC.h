@@ -55,8 +55,11 @@ public:
     void initQuizButtons();
     void styleQuizButton(Button *button, const QString &title, const QColor &color);
     void quizClicked(Button *sender);
+    // Whether the whole catalogue holds the four phrases a quiz needs.
+    static bool catalogueCanHoldAQuiz();
     // Creates quiz `tag`, configures it with `title` and pushes it growing from `origin`
-    // (window coordinates). False, doing nothing, for a kind that is not built.
+    // (window coordinates). False, doing nothing, for a kind that is not built or when the
+    // catalogue cannot hold a quiz.
     bool startQuiz(int tag, const QString &title, const QPointF &origin);
 
 private:

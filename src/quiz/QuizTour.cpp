@@ -2,15 +2,27 @@
 
 #include "Listen2SelectVC.h"
 #include "Listen2WriteVC.h"
+#include "DraggableWordView.h"
 #include "OptionBtn.h"
+#include "Phrase2SpeakVC.h"
 #include "QuizOutlineVC.h"
 #include "Word2WordVC.h"
+#include "WordOrderAdjustVC.h"
 #include "app/MainViewController.h"
+#include "content/AppCommon.h"
+#include "platform/media/AudioSession.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/ViewSupport.h"
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/Window.h"
+#include "speech/views/SpectrumCompView.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <algorithm>
 
 namespace {
 // A push: the 0.8 s zoom and a little more.
@@ -67,6 +79,79 @@ QString finishWithMixedAnswers(Window *window)
     }
     return QString();
 }
+// The tiles of the word-order quiz from left to right.
+QList<DraggableWordView *> tilesInRow(WordOrderAdjustVC *quiz)
+{
+    QList<DraggableWordView *> tiles = quiz->wordViews();
+    std::sort(tiles.begin(), tiles.end(), [](DraggableWordView *a, DraggableWordView *b) {
+        return ViewSupport::frame(a).x() < ViewSupport::frame(b).x();
+    });
+    return tiles;
+}
+
+// Drags the last tile with the mouse to just left of the first one, as a learner would.
+// A phrase of one word has nothing to reorder: the quiz moves on to one that has.
+QString dragLastTileFirst(Window *window)
+{
+    auto *quiz = topScreen<WordOrderAdjustVC>(window);
+    if (!quiz)
+        return QStringLiteral("the word-order quiz is not shown");
+    while (!quiz->isOver() && quiz->wordViews().size() < 2)
+        quiz->submitAction(quiz->submitBtn());
+    const QList<DraggableWordView *> tiles = tilesInRow(quiz);
+    if (tiles.size() < 2)
+        return QStringLiteral("the word-order quiz asks no phrase of two words or more");
+    DraggableWordView *tile = tiles.last();
+    const QPointF start = tile->mapToGlobal(ViewSupport::bounds(tile).center());
+    const QPointF offset(ViewSupport::center(tiles.first()).x() - 1 - ViewSupport::center(tile).x(), 0);
+    auto send = [tile](QEvent::Type type, const QPointF &global, Qt::MouseButtons held) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, tile->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(tile, &event);
+    };
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    for (int step = 1; step <= 10; ++step)
+        send(QEvent::MouseMove, start + offset * step / 10.0, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, start + offset, Qt::NoButton);
+    return QString();
+}
+
+// Without a --microphone file the speaking quiz hears the question's own voice (the tour's
+// card steps may have put another phrase's voice there).
+void useQuestionVoiceAsMicrophone(Phrase2SpeakVC *quiz)
+{
+    AudioSession &session = AudioSession::sharedInstance();
+    const QString file = session.microphoneFile();
+    bool standIn = file.isEmpty();
+    for (const PhraseInfoPtr &phrase : AppCommon::getAllPhraseInfoList())
+        standIn = standIn || file == AppCommon::getVoicePath(*phrase);
+    if (standIn)
+        session.setMicrophoneFile(AppCommon::getVoicePath(*quiz->phraseInfos().at(quiz->currIndex())));
+}
+
+QString speakFirstQuestion(Window *window)
+{
+    auto *quiz = topScreen<Phrase2SpeakVC>(window);
+    if (!quiz || !quiz->microphoneButton())
+        return QStringLiteral("the speaking quiz is not shown");
+    useQuestionVoiceAsMicrophone(quiz);
+    return ScreenTour::holdMicrophone(
+        quiz, [quiz]() { quiz->beginRecordAction(quiz->microphoneButton()); },
+        [quiz]() { quiz->endRecordAction(quiz->microphoneButton()); });
+}
+
+// Submits the compared question and leaves the rest blank.
+QString finishSpeaking(Window *window)
+{
+    auto *quiz = topScreen<Phrase2SpeakVC>(window);
+    if (!quiz)
+        return QStringLiteral("the speaking quiz is not shown");
+    if (SpectrumCompView *panel = quiz->spectrumCompView())
+        panel->closeAction(nullptr);
+    while (!quiz->isOver())
+        quiz->submitAction(quiz->submitBtn());
+    return QString();
+}
 }
 
 namespace QuizTour {
@@ -111,6 +196,36 @@ QList<ScreenTour::Step> steps()
                  kTransitionMs,
                  {}});
     walk.append({QStringLiteral("quiz-result"), finishWithMixedAnswers, 300, {}});
+    walk.append({QStringLiteral("quiz-reorder"),
+                 [](Window *window) {
+                     const QString error = startFromOutline(window, 3);
+                     if (!error.isEmpty())
+                         return error;
+                     return topScreen<WordOrderAdjustVC>(window) ? QString()
+                                                                 : QStringLiteral("the word-order quiz did not open");
+                 },
+                 kTransitionMs,
+                 {}});
+    walk.append({QStringLiteral("quiz-reorder-dragged"), dragLastTileFirst, 300, {}});
+    walk.append({QStringLiteral("quiz-speak"),
+                 [](Window *window) {
+                     // The quiz needs a microphone when it opens.
+                     AudioSession &session = AudioSession::sharedInstance();
+                     if (session.microphoneFile().isEmpty() && !AppCommon::getAllPhraseInfoList().isEmpty())
+                         session.setMicrophoneFile(AppCommon::getVoicePath(*AppCommon::getAllPhraseInfoList().first()));
+                     const QString error = startFromOutline(window, 4);
+                     if (!error.isEmpty())
+                         return error;
+                     return topScreen<Phrase2SpeakVC>(window) ? QString()
+                                                              : QStringLiteral("the speaking quiz did not open");
+                 },
+                 kTransitionMs,
+                 {}});
+    walk.append({QStringLiteral("quiz-speak-compare"), speakFirstQuestion, 100, [](Window *window) {
+                     auto *quiz = topScreen<Phrase2SpeakVC>(window);
+                     return quiz && quiz->spectrumCompView();
+                 }});
+    walk.append({QStringLiteral("quiz-speak-result"), finishSpeaking, 300, {}});
     return walk;
 }
 }

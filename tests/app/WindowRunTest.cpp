@@ -39,8 +39,8 @@ TEST(WindowRunTest, ADamagedInstallationIsReportedOnOneWholeLine)
 TEST(WindowRunTest, EveryLearnerLanguageTranslatesTheNewTexts)
 {
     const QList<QPair<const char *, const char *>> texts = {
-        {"PhraseCardVC", "No microphone was found."},
-        {"PhraseCardVC", "Tap and hold to speak."},
+        {"HoldToRecord", "No microphone was found."},
+        {"HoldToRecord", "Tap and hold to speak."},
         {"PhraseCardVC", "Hold to record your voice"},
         {"ZQPlayerBox", "Faster"},
         {"MainViewController", "Settings"},

@@ -11,7 +11,9 @@
 #include "platform/ui/ViewSupport.h"
 #include "quiz/QuizOutlineVC.h"
 #include "quiz/QuizScreens.h"
+#include "quiz/Phrase2SpeakVC.h"
 #include "quiz/Word2WordVC.h"
+#include "quiz/WordOrderAdjustVC.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
@@ -66,10 +68,8 @@ TEST_F(QuizOutlineTest, OtherLearnersGetSixButtonsAndContentLanguageLearnersFour
         EXPECT_EQ(six.at(i)->titleFont().pixelSize(), qRound(0.35 * h6));
     }
     EXPECT_NEAR(ViewSupport::frame(six.last()).bottom() + h6 / 2, 603, 1e-6);
-    // The kinds still to come do nothing.
-    EXPECT_FALSE(six.at(2)->isEnabled());
-    EXPECT_FALSE(six.at(3)->isEnabled());
-    EXPECT_TRUE(six.at(4)->isEnabled());
+    for (Button *button : six)
+        EXPECT_TRUE(button->isEnabled()) << ViewSupport::tag(button);
 
     AppCommon::setLanguageOverride(QStringLiteral("en"));
     auto english = outline(category(QStringLiteral("3")));
@@ -112,10 +112,17 @@ TEST_F(QuizOutlineTest, AButtonStartsItsQuizTitledLikeItForTheChoosersCategoryAn
     ASSERT_NE(reverse, nullptr);
     EXPECT_FALSE(reverse->foreign2Mother());
 
-    // A kind that is not built yet pushes nothing.
+    // Reordering words and reading phrases aloud.
     navigation.popViewControllerAnimated(false);
     chooser->quizClicked(buttonWithTag(chooser, 3));
-    EXPECT_EQ(navigation.topViewController(), chooser);
+    navigation.finishTransition();
+    EXPECT_NE(qobject_cast<WordOrderAdjustVC *>(navigation.topViewController()), nullptr);
+    navigation.popViewControllerAnimated(false);
+    chooser->quizClicked(buttonWithTag(chooser, 4));
+    navigation.finishTransition();
+    auto *speaking = qobject_cast<Phrase2SpeakVC *>(navigation.topViewController());
+    ASSERT_NE(speaking, nullptr);
+    EXPECT_EQ(speaking->titleText(), QStringLiteral("Read Phrase"));
     Preferences::remove(QString::fromLatin1(AppCommon::kTestDurationKey));
 }
 
@@ -157,8 +164,8 @@ TEST_F(QuizOutlineTest, ACatalogueOfFewerThanFourPhrasesDisablesEveryQuiz)
     EXPECT_FALSE(screen->startQuiz(3, QStringLiteral("Reorder Words"), QPointF()));
 }
 
-// The application's --tour ends with the chooser, a quiz of each kind of this library and a
-// finished quiz's result table.
+// The application's --tour ends with the chooser, a quiz of each kind of this library, a
+// finished quiz's result table, a dragged tile and a compared recording.
 TEST(QuizTourRun, SavesThePicturesOfTheQuizScreens)
 {
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
@@ -170,7 +177,9 @@ TEST(QuizTourRun, SavesThePicturesOfTheQuizScreens)
               0)
         << qPrintable(output);
     QImage previous;
-    for (const char *name : {"quiz-outline", "quiz-word2word", "quiz-listen-select", "quiz-listen-write", "quiz-result"}) {
+    for (const char *name : {"quiz-outline", "quiz-word2word", "quiz-listen-select", "quiz-listen-write", "quiz-result",
+                             "quiz-reorder", "quiz-reorder-dragged", "quiz-speak", "quiz-speak-compare",
+                             "quiz-speak-result"}) {
         const QImage picture(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
         EXPECT_EQ(picture.size(), QSize(320, 568)) << name;
         EXPECT_NE(picture, previous) << name;
