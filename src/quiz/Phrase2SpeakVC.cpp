@@ -14,6 +14,8 @@
 #include "speech/views/SpectrumCompView.h"
 #include "widgets/ZQImageUtil.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QColor kQuestionColor(254, 249, 248);
 const QColor kTipColor(239, 239, 239);
@@ -84,6 +86,9 @@ void Phrase2SpeakVC::buildQuestionWidgets()
     const qreal micTop = question->frame().bottom() + (space - textHeight - kMicrophoneSide) / 2;
     m_microphoneButton = new Button(QRectF((width - kMicrophoneSide) / 2, micTop, kMicrophoneSide, kMicrophoneSide), root);
     m_microphoneButton->setImage(ZQImageUtil::adjustImage(AssetImages::image(QStringLiteral("btn-microphone"))));
+    // The same name and tooltip as the phrase card's microphone, with its translations.
+    m_microphoneButton->setAccessibilityLabel(
+        QCoreApplication::translate("PhraseCardVC", "Hold to record your voice"));
     connect(m_microphoneButton, &Button::touchDown, this, [this](Button *sender) { beginRecordAction(sender); });
     connect(m_microphoneButton, &Button::touchUpInside, this, [this](Button *sender) { endRecordAction(sender); });
     connect(m_microphoneButton, &Button::touchUpOutside, this, [this](Button *sender) { cancelRecordAction(sender); });

@@ -176,6 +176,9 @@ TEST_F(SpeakQuizTest, HoldingShowsTheMeterWhereTheHintWasAndATapShowsTheHint)
     quiz->view()->show();
     const QRectF hintPlace = ViewSupport::frame(quiz->tipLbl());
     EXPECT_EQ(quiz->recordingIndicatorView(), nullptr);
+    // An icon-only button: screen readers and the tooltip name it as on the phrase card.
+    EXPECT_EQ(quiz->microphoneButton()->accessibleName(), QStringLiteral("Hold to record your voice"));
+    EXPECT_EQ(quiz->microphoneButton()->toolTip(), quiz->microphoneButton()->accessibleName());
 
     quiz->beginRecordAction(quiz->microphoneButton());
     RecordingIndicatorView *meter = quiz->recordingIndicatorView();
