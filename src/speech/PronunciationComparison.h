@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AssessmentResult.h"
 #include "RecognitionBackend.h"
 #include "RecognitionCache.h"
 #include "VoiceRecognition.h"
@@ -24,6 +25,9 @@ struct ComparisonRequest
     QString acousticModelPath;
     QString modelDirectory;
     QString modelName = QStringLiteral("test");
+    // Also assess the recording word by word and sound by sound (and align the model voice
+    // to the same words), filling ComparisonResult::assessment and ::standardAssessment.
+    bool assess = false;
 
     // The comparison of a phrase on screen: the model files "test" in Documents + "/lm/",
     // the installed "EnglishAcousticModel" bundle. Main thread (it looks the bundle up).
@@ -56,6 +60,10 @@ struct ComparisonResult
     ZQStatus generationStatus;   // of this comparison's generation; code 0 when none was needed
     bool generatedModel = false;  // whether this comparison generated the model files
     ComparisonTimings timings;
+    // Only when the request asked to assess: the recording's assessment, and the model
+    // voice aligned to the same words (its word spans, to play a word in both voices).
+    std::optional<AssessmentResult> assessment;
+    std::optional<AssessmentResult> standardAssessment;
 };
 
 // The comparison engine: the one pipeline from an expected sentence and a recording to a
