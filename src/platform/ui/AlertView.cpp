@@ -13,11 +13,8 @@
 #include <QPainter>
 
 namespace {
-const QColor kPanelColour(248, 248, 248);
 constexpr qreal kAlertWidth = 270;
 constexpr qreal kAlertButtonHeight = 44;
-constexpr qreal kSheetButtonHeight = 57;
-constexpr qreal kSheetMargin = 8;
 
 // A thin line between buttons.
 class Separator : public QWidget
@@ -85,7 +82,7 @@ void AlertView::layOut()
     delete m_panel;
     m_buttons.clear();
     m_panel = new View(this);
-    m_panel->setBackgroundColor(kPanelColour);
+    m_panel->setBackgroundColor(panelColour());
     m_panel->setCornerRadius(13);
     const QSizeF area = QSizeF(size());
     const bool sheet = m_style == Style::ActionSheet;
@@ -126,7 +123,7 @@ void AlertView::layOut()
         if (!(sheet && i == m_cancelIndex))
             order << i;
     }
-    const qreal buttonHeight = sheet ? kSheetButtonHeight : kAlertButtonHeight;
+    const qreal buttonHeight = sheet ? kSheetRowHeight : kAlertButtonHeight;
     auto makeButton = [&](int index, QWidget *parent, const QRectF &frame) {
         auto *button = new Button(frame, parent);
         button->setTitle(m_titles.at(index));
@@ -161,12 +158,12 @@ void AlertView::layOut()
     if (sheet) {
         qreal bottom = area.height() - kSheetMargin - Screen::device().safeAreaInsets.bottom();
         if (m_cancelIndex >= 0 && m_cancelIndex < m_titles.size()) {
-            auto *cancelPanel = new View(QRectF(kSheetMargin, bottom - kSheetButtonHeight, panelWidth, kSheetButtonHeight), this);
+            auto *cancelPanel = new View(QRectF(kSheetMargin, bottom - kSheetRowHeight, panelWidth, kSheetRowHeight), this);
             cancelPanel->setBackgroundColor(Qt::white);
             cancelPanel->setCornerRadius(13);
-            makeButton(m_cancelIndex, cancelPanel, QRectF(0, 0, panelWidth, kSheetButtonHeight));
+            makeButton(m_cancelIndex, cancelPanel, QRectF(0, 0, panelWidth, kSheetRowHeight));
             cancelPanel->show();
-            bottom -= kSheetButtonHeight + kSheetMargin;
+            bottom -= kSheetRowHeight + kSheetMargin;
         }
         m_panel->setFrame(QRectF(kSheetMargin, bottom - panelHeight, panelWidth, panelHeight));
     } else {

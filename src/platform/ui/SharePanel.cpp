@@ -17,9 +17,6 @@
 #include <QPainterPath>
 
 namespace {
-const QColor kPanelColour(248, 248, 248);
-constexpr qreal kSheetMargin = 8;
-constexpr qreal kSheetRowHeight = 57;
 constexpr qreal kPopoverRowHeight = 50;
 constexpr qreal kPopoverWidth = 320;
 constexpr qreal kArrowHeight = 13;
@@ -113,7 +110,7 @@ void SharePanel::layOutSheet()
     bottom -= kSheetRowHeight + kSheetMargin;
 
     m_panel = new View(this);
-    m_panel->setBackgroundColor(kPanelColour);
+    m_panel->setBackgroundColor(panelColour());
     m_panel->setCornerRadius(13);
     m_panel->setClipsToBounds(true);
     const qreal height = buildContents(width, kSheetRowHeight);
@@ -127,7 +124,7 @@ void SharePanel::layOutPopover(const QPointF &anchor)
     const QSizeF area = QSizeF(size());
     const qreal width = qMin(kPopoverWidth, area.width() - 2 * kSheetMargin);
     m_panel = new View(this);
-    m_panel->setBackgroundColor(kPanelColour);
+    m_panel->setBackgroundColor(panelColour());
     m_panel->setCornerRadius(13);
     m_panel->setClipsToBounds(true);
     const qreal height = buildContents(width, kPopoverRowHeight);
@@ -195,7 +192,7 @@ void SharePanel::paintEvent(QPaintEvent *)
     shape = shape.united(arrow);
     painter.fillPath(shape.translated(0, 3), QColor(0, 0, 0, 36));
     painter.setPen(QPen(QColor(0, 0, 0, 40), 1));
-    painter.setBrush(kPanelColour);
+    painter.setBrush(panelColour());
     painter.drawPath(shape);
 }
 

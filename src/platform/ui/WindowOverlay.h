@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QWidget>
 
@@ -17,6 +18,13 @@ public:
     WindowOverlay();
 
     bool isClosed() const { return m_closed; }
+
+    // The look the sheets and panels of an overlay share: their background, the margin
+    // between a bottom sheet and the window edges (and between its panels), and the height
+    // of one row of a bottom sheet.
+    static QColor panelColour() { return QColor(248, 248, 248); }
+    static constexpr qreal kSheetMargin = 8;
+    static constexpr qreal kSheetRowHeight = 57;
 
     // The overlays of type T on screen now, oldest first.
     template<class T>
