@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# check_package.sh BUILD_DIR
+# check_package.sh BUILD_DIR SOURCE_DIR
 #
 # Packs BUILD_DIR (already built) with cpack into a temporary folder, unpacks the .deb with
 # dpkg -x and checks the result. Prints each step; the first failure ends the test with
@@ -7,7 +7,8 @@
 # PHRASEBOOK_REQUIRE_TEST_TOOLS=1.
 set -uo pipefail
 
-build=${1:?usage: check_package.sh BUILD_DIR}
+build=${1:?usage: check_package.sh BUILD_DIR SOURCE_DIR}
+source_dir=${2:?usage: check_package.sh BUILD_DIR SOURCE_DIR}
 work=$(mktemp -d "${TMPDIR:-/tmp}/phrasebook-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -112,9 +113,16 @@ grep -qi '"hypothesis": "good morning' "$work/score.json" \
 run_installed "$root/usr/bin/phrasebook-pack" --help >/dev/null 2>&1 || fail "phrasebook-pack --help failed"
 run_installed "$root/usr/bin/phrasebook-lexicon" --help >/dev/null 2>&1 || fail "phrasebook-lexicon --help failed"
 
-step "appstreamcli validate"
-appstreamcli validate --no-net --explain "$root"/usr/share/metainfo/*.metainfo.xml \
-    || fail "the AppStream metainfo does not validate"
+step "appstreamcli validate-tree"
+# The metainfo itself, and the desktop entry it launches, as installed.
+appstreamcli validate-tree --no-net --explain "$root" || fail "the AppStream metainfo does not validate"
+# Its screenshots are the README's pictures, published under the home page.
+metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
+pictures=$(grep -o '<image>[^<]*</image>' "${metainfo[0]}" | sed 's#</image>##; s#.*/##')
+[ -n "$pictures" ] || fail "the metainfo has no screenshots"
+for picture in $pictures; do
+    [ -s "$source_dir/docs/screenshots/$picture" ] || fail "the metainfo shows $picture, which docs/screenshots lacks"
+done
 
 step "man -l"
 for page in phrasebook phrasebook-score phrasebook-pack phrasebook-lexicon; do
