@@ -1,5 +1,6 @@
 # User-interface resources of the application: translations of the screens' texts, the
-# desktop entry and the application icon. Included from src/app/CMakeLists.txt.
+# desktop entry, the AppStream metainfo and the application icon. Included from
+# src/app/CMakeLists.txt.
 
 # ---- translations ----------------------------------------------------------------------
 # One .ts file per learner language; the English text is the source (and the key).
@@ -45,8 +46,16 @@ add_custom_command(OUTPUT ${phrasebook_icon_pngs}
     VERBATIM)
 add_custom_target(phrasebook_icons ALL DEPENDS ${phrasebook_icon_pngs})
 
+# ---- AppStream metainfo ----------------------------------------------------------------
+# Software centres find the application through it; the file is named after its component id.
+set(PHRASEBOOK_HOMEPAGE_URL "https://phrasebook-trainer.org" CACHE STRING
+    "The project's home page (package metadata; the AppStream screenshots are published under it)")
+set(phrasebook_metainfo ${CMAKE_BINARY_DIR}/share/metainfo/org.phrasebook_trainer.phrasebook.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/resources/phrasebook.metainfo.xml.in ${phrasebook_metainfo} @ONLY)
+
 # ---- install ---------------------------------------------------------------------------
 install(FILES ${PROJECT_SOURCE_DIR}/resources/phrasebook.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${phrasebook_metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${phrasebook_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS phrasebook_icon_sizes)
     install(FILES ${phrasebook_icon_dir}/${size}x${size}/apps/phrasebook.png

@@ -1,4 +1,5 @@
-# Shared by run.sh and test.sh: the Debian packages Phrasebook needs, and their install.
+# Shared by run.sh, test.sh and package.sh: the Debian packages Phrasebook needs (to build,
+# to test and to make its .deb), and their install.
 PHRASEBOOK_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
@@ -11,6 +12,7 @@ PHRASEBOOK_PACKAGES=(
     libgtest-dev libgmock-dev
     pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev
+    dpkg-dev lintian appstream man-db
 )
 
 phrasebook_install_packages() {

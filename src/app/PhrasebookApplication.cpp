@@ -114,6 +114,8 @@ void identifyApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("Phrasebook"));
     QCoreApplication::setApplicationName(QStringLiteral("phrasebook"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Phrasebook"));
+    // Lets Wayland desktops match the window to phrasebook.desktop (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("phrasebook"));
 #ifdef PHRASEBOOK_VERSION
     QCoreApplication::setApplicationVersion(QStringLiteral(PHRASEBOOK_VERSION));
 #endif
