@@ -185,6 +185,7 @@ void SpectrumCompView::stopWord()
 // A panel shown again starts from a fresh body.
 void SpectrumCompView::resetBody()
 {
+    stopWord();
     if (m_bodyView) {
         delete m_bodyView;
         m_bodyView = nullptr;
