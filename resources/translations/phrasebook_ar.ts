@@ -241,6 +241,10 @@
         <translation>مسح ذاكرة التخزين المؤقت</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>ملاحظات الكلمات</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>ملاحظات</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>اسحب الكلمة لإعادة ترتيبها.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>لم يُسمع</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>‏/%1/ بدا مثل /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>‏/%1/ غير واضح</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>يحتاج إلى تدريب</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>انقر لسماع صوتك، ثم الصوت الأصلي.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>انقر لسماع صوتك.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>انقر لسماع الصوت الأصلي.</translation>
     </message>
 </context>
 <context>

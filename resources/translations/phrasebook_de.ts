@@ -241,6 +241,10 @@
         <translation>Cache leeren</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Wort-Rückmeldung</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Ziehe das Wort, um es umzustellen.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>nicht gehört</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ klang wie /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ ist undeutlich</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>noch üben</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Tippen: erst die eigene Stimme, dann die Originalstimme.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Tippen, um die eigene Stimme zu hören.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Tippen, um die Originalstimme zu hören.</translation>
     </message>
 </context>
 <context>

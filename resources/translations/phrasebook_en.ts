@@ -241,6 +241,10 @@
         <translation>Clear Cache</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Word Feedback</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Drag the word to reorder it.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>not heard</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ sounded like /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ is unclear</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>needs practice</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Tap to hear your voice, then the original voice.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Tap to hear your voice.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Tap to hear the original voice.</translation>
     </message>
 </context>
 <context>

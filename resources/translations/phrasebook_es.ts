@@ -241,6 +241,10 @@
         <translation>Borrar caché</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Comentarios por palabra</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Comentarios</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Arrastra la palabra para reordenarla.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>no se oyó</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ sonó como /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ no es claro</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>necesita práctica</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Toca para oír tu voz y después la voz original.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Toca para oír tu voz.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Toca para oír la voz original.</translation>
     </message>
 </context>
 <context>

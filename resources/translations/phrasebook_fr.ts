@@ -241,6 +241,10 @@
         <translation>Vider le cache</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Retour sur les mots</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Commentaires</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Faites glisser le mot pour le déplacer.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>non entendu</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ sonnait comme /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ manque de netteté</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>à travailler</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Touchez pour entendre votre voix, puis la voix originale.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Touchez pour entendre votre voix.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Touchez pour entendre la voix originale.</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>कैश साफ़ करें</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>शब्द प्रतिक्रिया</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>प्रतिक्रिया</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>क्रम बदलने के लिए शब्द को खींचें।</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>सुनाई नहीं दिया</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ /%2/ जैसा सुनाई दिया</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ स्पष्ट नहीं है</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>अभ्यास की ज़रूरत है</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>अपनी आवाज़ और फिर मूल आवाज़ सुनने के लिए टैप करें।</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>अपनी आवाज़ सुनने के लिए टैप करें।</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>मूल आवाज़ सुनने के लिए टैप करें।</translation>
     </message>
 </context>
 <context>

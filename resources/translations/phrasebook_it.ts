@@ -241,6 +241,10 @@
         <translation>Svuota cache</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Feedback sulle parole</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Trascina la parola per riordinarla.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>non sentita</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ è suonato come /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ non è chiaro</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>da esercitare</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Tocca per ascoltare la tua voce e poi la voce originale.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Tocca per ascoltare la tua voce.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Tocca per ascoltare la voce originale.</translation>
     </message>
 </context>
 <context>

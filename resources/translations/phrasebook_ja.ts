@@ -241,6 +241,10 @@
         <translation>キャッシュを消去</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>単語ごとのフィードバック</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>フィードバック</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>単語をドラッグして並べ替えてください。</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>聞き取れませんでした</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ が /%2/ に聞こえました</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ がはっきりしません</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>要練習</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>タップすると自分の音声、続いてお手本の音声を再生します。</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>タップすると自分の音声を再生します。</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>タップするとお手本の音声を再生します。</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>캐시 지우기</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>단어별 피드백</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>피드백</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>단어를 끌어서 순서를 바꾸세요.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>들리지 않음</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/이(가) /%2/처럼 들림</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ 발음이 불분명함</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>연습 필요</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>탭하면 내 음성, 이어서 원본 음성을 들려줍니다.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>탭하면 내 음성을 들려줍니다.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>탭하면 원본 음성을 들려줍니다.</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>Kosongkan cache</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Maklum Balas Perkataan</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Maklum balas</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Seret perkataan untuk menyusunnya semula.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>tidak kedengaran</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ kedengaran seperti /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ kurang jelas</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>perlu latihan</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Ketik untuk mendengar suara anda, kemudian suara asal.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Ketik untuk mendengar suara anda.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Ketik untuk mendengar suara asal.</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>Limpar cache</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Feedback por palavra</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Comentários</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Arraste a palavra para reordená-la.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>não ouvida</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ soou como /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ não está claro</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>precisa de prática</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Toque para ouvir sua voz e depois a voz original.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Toque para ouvir sua voz.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Toque para ouvir a voz original.</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>Очистить кэш</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Подсказки по словам</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Обратная связь</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Перетащите слово, чтобы изменить порядок.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>не слышно</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ прозвучал как /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ звучит нечётко</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>нужно потренировать</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Нажмите, чтобы услышать свой голос, а затем оригинальный.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Нажмите, чтобы услышать свой голос.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Нажмите, чтобы услышать оригинальный голос.</translation>
     </message>
 </context>
 <context>

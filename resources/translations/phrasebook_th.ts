@@ -241,6 +241,10 @@
         <translation>ล้างแคช</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>คำแนะนำรายคำ</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>ข้อเสนอแนะ</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>ลากคำเพื่อจัดลำดับใหม่</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>ไม่ได้ยิน</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ ฟังเหมือน /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ ไม่ชัด</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>ต้องฝึกเพิ่ม</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>แตะเพื่อฟังเสียงของคุณ แล้วตามด้วยเสียงต้นฉบับ</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>แตะเพื่อฟังเสียงของคุณ</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>แตะเพื่อฟังเสียงต้นฉบับ</translation>
     </message>
 </context>
 <context>

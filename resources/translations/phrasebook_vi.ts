@@ -241,6 +241,10 @@
         <translation>Xóa bộ nhớ đệm</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>Nhận xét từng từ</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>Góp ý</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>Kéo từ để sắp xếp lại.</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>không nghe thấy</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ nghe giống /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ chưa rõ</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>cần luyện thêm</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>Chạm để nghe giọng của bạn, rồi đến giọng gốc.</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>Chạm để nghe giọng của bạn.</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>Chạm để nghe giọng gốc.</translation>
     </message>
 </context>
 <context>

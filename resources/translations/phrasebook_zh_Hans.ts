@@ -241,6 +241,10 @@
         <translation>清除缓存</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>逐词反馈</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>意见反馈</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>拖动单词以调整顺序。</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>没有听到</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ 听起来像 /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ 不够清晰</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>需要练习</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>轻点可先听你的声音，再听原声。</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>轻点可听你的声音。</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>轻点可听原声。</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,10 @@
         <translation>清除快取</translation>
     </message>
     <message>
+        <source>Word Feedback</source>
+        <translation>逐詞回饋</translation>
+    </message>
+    <message>
         <source>Feedback</source>
         <translation>意見回饋</translation>
     </message>
@@ -389,6 +393,37 @@
     <message>
         <source>Drag the word to reorder it.</source>
         <translation>拖動單詞以調整順序。</translation>
+    </message>
+</context>
+<context>
+    <name>WordStripView</name>
+    <message>
+        <source>not heard</source>
+        <translation>沒有聽到</translation>
+    </message>
+    <message>
+        <source>/%1/ sounded like /%2/</source>
+        <translation>/%1/ 聽起來像 /%2/</translation>
+    </message>
+    <message>
+        <source>/%1/ is unclear</source>
+        <translation>/%1/ 不夠清晰</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>需要練習</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice, then the original voice.</source>
+        <translation>輕點可先聽你的聲音，再聽原聲。</translation>
+    </message>
+    <message>
+        <source>Tap to hear your voice.</source>
+        <translation>輕點可聽你的聲音。</translation>
+    </message>
+    <message>
+        <source>Tap to hear the original voice.</source>
+        <translation>輕點可聽原聲。</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@ bool HoldToRecord::begin(const PhraseInfoPtr &phrase, const QList<PhraseInfoPtr>
     m_pressRecordingPath = m_myVoicePath;
     // The model and the model voice are made ready while the learner speaks.
     m_comparison =
-        SpectrumCompView::startComparison(phrase->foreignText(), AppCommon::getVoicePath(*phrase), phrases);
+        SpectrumCompView::startComparison(phrase->foreignText(), AppCommon::getVoicePath(*phrase), phrases, m_assess);
     m_pressStartUs = Clock::instance().nowUs();
     showIndicator();
     return true;
@@ -168,7 +168,7 @@ void HoldToRecord::periodicTimeObserver(AudioRecorder *recorder, float powerValu
 
 SpectrumCompView *HoldToRecord::openComparison(View *root, const PhraseInfoPtr &phrase,
                                                const QList<PhraseInfoPtr> &phrases, const QString &recording,
-                                               std::shared_ptr<PronunciationComparison> comparison)
+                                               std::shared_ptr<PronunciationComparison> comparison, bool assess)
 {
     const qreal W = root->bounds().width();
     const qreal H = root->bounds().height();
@@ -177,6 +177,7 @@ SpectrumCompView *HoldToRecord::openComparison(View *root, const PhraseInfoPtr &
     panel->show();
     panel->setPhraseInfos(phrases);
     panel->setComparison(std::move(comparison));
+    panel->setWordFeedback(assess);
     panel->show(phrase->foreignText(), AppCommon::getVoicePath(*phrase), recording);
     const qreal height = panel->bodyView()->frame().height() + panel->headH();
     panel->setFrame(QRectF((W - width) / 2, (H - height) / 2, width, height));

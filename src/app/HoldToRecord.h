@@ -35,7 +35,9 @@ class ZQAudioRecorder;
 // whether this press recorded the phrase: only then may the recording be compared. A
 // release outside or a cancelled touch (cancel) stops it without. openComparison opens the
 // comparison panel for a recording, centred on the screen's view, its score label hidden.
-// It is its recorder's delegate, for the levels.
+// It is its recorder's delegate, for the levels. With setAssess on (the phrase card, when
+// the learner keeps word feedback on), the comparison it prepares and the panel it opens
+// also assess the recording word by word.
 //
 // Thread: main thread; openComparison blocks while the panel scores.
 // Failure: nothing is shown to the learner when recording fails. A press that recorded
@@ -62,6 +64,9 @@ public:
     // The comparison the press under way prepares (null between presses).
     std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
     bool isRecording() const;
+    // Whether the comparisons of later presses assess the words too (off by default).
+    bool assess() const { return m_assess; }
+    void setAssess(bool assess) { m_assess = assess; }
 
     // Where the meter shows: `frame` in `parent` (it moves there if it exists already).
     void setIndicatorPlace(QWidget *parent, const QRectF &frame);
@@ -81,10 +86,12 @@ public:
 
     static QString recordingPath(const PhraseInfo &phrase);
     // The comparison panel of `recording` against `phrase`'s voice, 0.9 x the width of
-    // `root` and as tall as its content, centred, shadowed, its score label hidden.
+    // `root` and as tall as its content, centred, shadowed, its score label hidden; with
+    // `assess`, with the words to work on (SpectrumCompView::setWordFeedback).
     static SpectrumCompView *openComparison(View *root, const PhraseInfoPtr &phrase, const QList<PhraseInfoPtr> &phrases,
                                             const QString &recording,
-                                            std::shared_ptr<PronunciationComparison> comparison = nullptr);
+                                            std::shared_ptr<PronunciationComparison> comparison = nullptr,
+                                            bool assess = false);
     static void presentMicrophoneAlert(QWidget *parent);
     // What "Open Settings" of the alert runs (tests); empty restores the default,
     // SoundSettings::open(). False: nothing could be opened.
@@ -101,6 +108,7 @@ private:
     // The path this press records into (empty when none started).
     QString m_pressRecordingPath;
     std::shared_ptr<PronunciationComparison> m_comparison;
+    bool m_assess = false;
     qint64 m_pressStartUs = 0;  // media clock time of the press that started the recording
     QPointer<QWidget> m_indicatorParent;
     QRectF m_indicatorFrame;

@@ -345,6 +345,7 @@ void PhraseCardVC::beginRecordAction(QObject *)
     const QRectF row = m_lastItemBtn->frame();
     const QRectF panel = m_buttonPanel->frame();
     m_recording->setIndicatorPlace(m_contentView, QRectF(panel.left(), row.top(), panel.width(), row.height()));
+    m_recording->setAssess(AppCommon::wordFeedback());
     m_recording->begin(m_phraseInfo, categoryPhrases(), view());
 }
 
@@ -354,7 +355,8 @@ void PhraseCardVC::endRecordAction(QObject *)
     if (!m_recording->end(m_phraseInfo, &comparison))
         return;
     m_spectrumCompView = HoldToRecord::openComparison(view(), m_phraseInfo, categoryPhrases(),
-                                                      m_recording->myVoicePath(), std::move(comparison));
+                                                      m_recording->myVoicePath(), std::move(comparison),
+                                                      m_recording->assess());
     AppCommon::increaseUserInfoCount(QStringLiteral("kReadCount"));
 }
 

@@ -25,7 +25,9 @@ class ZQAudioRecorder;
 // (never wrapping), hiding the foreign text, the writing panel, and hold-to-record: the
 // microphone button records while held into recordFolderPath + phrase id + ".caf" and, on
 // release, opens the comparison panel of the phrase's voice against that recording (its
-// score label hidden). Every show and play counts one "kListenCount", every compared
+// score label hidden). While the "kWordFeedback" setting is on (the default), the panel
+// also marks the words to work on over the learner's voiceprint and plays a tapped word
+// in both voices. Every show and play counts one "kListenCount", every compared
 // recording one "kReadCount". It writes CategoryController's shared currPhraseIndex.
 //
 // The microphone button follows HoldToRecord: while it is held, a meter over the previous /

@@ -10,6 +10,8 @@
 #include "platform/ui/NavigationController.h"
 #include "PhraseCardVC.h"
 #include "speech/views/SpectrumCompView.h"
+#include "speech/views/WordStripView.h"
+#include "TourAssessment.h"
 #include "WordWriteView.h"
 #include "platform/ui/Window.h"
 #include "audio/ZQListPlayerBoxView.h"
@@ -168,6 +170,43 @@ QList<ScreenTour::Step> defaultSteps()
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       return card && card->spectrumCompView();
                   }});
+    // The words over the learner's voiceprint, from a made-up assessment of the recording
+    // (TourAssessment), then one of them played in both voices.
+    steps.append({QStringLiteral("compare-words"),
+                  [](Window *window) {
+                      PhraseCardVC *card = topScreen<PhraseCardVC>(window);
+                      SpectrumCompView *panel = card ? card->spectrumCompView() : nullptr;
+                      if (!panel)
+                          return QStringLiteral("the comparison panel is not open");
+                      const ComparisonResult &result = panel->comparisonResult();
+                      const QString dictionary = panel->dictionaryPath().value_or(QString());
+                      panel->showWordStrip(
+                          TourAssessment::make(panel->standardText(), result.estimated, dictionary, true),
+                          TourAssessment::make(panel->standardText(), result.standard, dictionary, false));
+                      return panel->wordStripView() ? QString()
+                                                    : QStringLiteral("the comparison drew no words");
+                  },
+                  300,
+                  {}});
+    steps.append({QStringLiteral("compare-word-playing"),
+                  [](Window *window) {
+                      PhraseCardVC *card = topScreen<PhraseCardVC>(window);
+                      SpectrumCompView *panel = card ? card->spectrumCompView() : nullptr;
+                      WordStripView *strip = panel ? panel->wordStripView() : nullptr;
+                      if (!strip)
+                          return QStringLiteral("the comparison panel shows no words");
+                      int word = 0;
+                      for (const WordStripLayout::Item &item : strip->items()) {
+                          if (item.mark != WordMark::None && !item.omitted) {
+                              word = item.word;
+                              break;
+                          }
+                      }
+                      panel->playWord(word);
+                      return QString();
+                  },
+                  150,
+                  {}});
     return steps;
 }
 }

@@ -65,10 +65,14 @@ void resetCatalogue(const QString &bundlePath = QString());
 inline constexpr const char *kLanguageTypeKey = "LanguageType";
 inline constexpr const char *kTestDurationKey = "TestDuration";
 inline constexpr const char *kPlaySpeedKey = "playSpeed";
+inline constexpr const char *kWordFeedbackKey = "kWordFeedback";
 double testDuration();  // seconds; 60 when absent or not greater than 0
 double playSpeed();     // 1.0 when absent or not greater than 0
+// Whether the phrase card marks the words to work on; on when absent or unreadable.
+bool wordFeedback();
 void setPlaySpeed(double speed);
 void setTestDuration(double seconds);
+void setWordFeedback(bool on);
 
 // ---- learner record ------------------------------------------------------------------
 QString userInfoPath();

@@ -170,6 +170,18 @@ double playSpeed()
 
 void setPlaySpeed(double speed) { Preferences::setValue(QLatin1String(kPlaySpeedKey), speed); }
 
+bool wordFeedback()
+{
+    // Only a stored "off" turns it off: a value that reads as neither keeps the default.
+    const QVariant stored = Preferences::value(QLatin1String(kWordFeedbackKey));
+    if (!stored.isValid())
+        return true;
+    const QString text = stored.toString().trimmed().toLower();
+    return !(text == QLatin1String("false") || text == QLatin1String("0"));
+}
+
+void setWordFeedback(bool on) { Preferences::setValue(QLatin1String(kWordFeedbackKey), on); }
+
 void setTestDuration(double seconds)
 {
     Preferences::setValue(QLatin1String(kTestDurationKey), seconds);

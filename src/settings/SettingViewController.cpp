@@ -45,7 +45,8 @@ QList<Row> rowsOf(int section)
     case 1:
         return {{C::kPlaySpeedTag, QT_TRANSLATE_NOOP("SettingViewController", "Play Speed")},
                 {C::kTestDurationTag, QT_TRANSLATE_NOOP("SettingViewController", "Test Duration")},
-                {C::kClearCacheTag, QT_TRANSLATE_NOOP("SettingViewController", "Clear Cache")}};
+                {C::kClearCacheTag, QT_TRANSLATE_NOOP("SettingViewController", "Clear Cache")},
+                {C::kWordFeedbackTag, QT_TRANSLATE_NOOP("SettingViewController", "Word Feedback")}};
     case 2:
         return {{C::kFeedbackTag, QT_TRANSLATE_NOOP("SettingViewController", "Feedback")},
                 {C::kMoreAppTag, QT_TRANSLATE_NOOP("SettingViewController", "More App")},
@@ -221,13 +222,31 @@ void SettingViewController::buildSpeedRow(TableViewCell *cell)
     cell->setSelectionStyle(TableViewCell::SelectionStyle::None);
 }
 
+// The switch sits where the speed row's slider ends: at the right, or at the left in a
+// right-to-left language.
+void SettingViewController::buildWordFeedbackRow(TableViewCell *cell)
+{
+    const qreal width = view()->bounds().width();
+    const qreal margin = width / 16;
+    const qreal x = m_isArLang ? 20 : width - margin - Switch::kWidth;
+    m_wordFeedbackSwitch =
+        new Switch(QRectF(x, (m_rowHeight - Switch::kHeight) / 2, Switch::kWidth, Switch::kHeight), cell);
+    m_wordFeedbackSwitch->setOn(AppCommon::wordFeedback());
+    m_wordFeedbackSwitch->setAccessibleName(tr("Word Feedback"));
+    m_wordFeedbackSwitch->setToolTip(tr("Word Feedback"));
+    connect(m_wordFeedbackSwitch, &Switch::valueChanged, this, &SettingViewController::setWordFeedback);
+    m_wordFeedbackSwitch->show();
+    cell->setSelectionStyle(TableViewCell::SelectionStyle::None);
+}
+
 TableViewCell *SettingViewController::cellForRowAtIndexPath(TableView *, const IndexPath &indexPath)
 {
     const Row row = rowsOf(indexPath.section).value(indexPath.row, Row{0, ""});
-    auto *cell = new SettingCell(m_isArLang, row.tag == kPlaySpeedTag);
+    const bool hasControl = row.tag == kPlaySpeedTag || row.tag == kWordFeedbackTag;
+    auto *cell = new SettingCell(m_isArLang, hasControl);
     ViewSupport::setTag(cell, row.tag);
     cell->setSelectionStyle(TableViewCell::SelectionStyle::Default);
-    cell->setDisclosure(row.tag != kPlaySpeedTag);
+    cell->setDisclosure(!hasControl);
     Label *title = cell->textLabel();
     title->setText(tr(row.title));
     title->setTextColor(PlatformColors::darkGray());
@@ -249,6 +268,9 @@ TableViewCell *SettingViewController::cellForRowAtIndexPath(TableView *, const I
     case kClearCacheTag:
         m_sizeLbl = addValueLabel(cell, valueX, kValueLabelWidth, QString());
         refreshSizeLabel();
+        break;
+    case kWordFeedbackTag:
+        buildWordFeedbackRow(cell);
         break;
     default:
         break;
@@ -277,6 +299,10 @@ void SettingViewController::selectCellWithTag(int tag)
     case kClearCacheTag:
         confirmClearCache();
         break;
+    case kWordFeedbackTag:
+        if (m_wordFeedbackSwitch)
+            m_wordFeedbackSwitch->toggle();  // as a tap on the switch: stored through setWordFeedback
+        break;
     case kFeedbackTag:
         sendFeedback();
         break;
@@ -304,6 +330,12 @@ void SettingViewController::setPlaySpeed(Slider *slider)
     AppCommon::setPlaySpeed(speed);
     if (m_speedLbl)
         m_speedLbl->setText(speedText(speed));
+}
+
+void SettingViewController::setWordFeedback(Switch *sender)
+{
+    if (sender)
+        AppCommon::setWordFeedback(sender->isOn());
 }
 
 void SettingViewController::refreshSizeLabel()

@@ -8,6 +8,7 @@
 #include "platform/ui/MailComposer.h"
 #include "platform/ui/SharePanel.h"
 #include "platform/ui/Slider.h"
+#include "platform/ui/Switch.h"
 #include "platform/ui/TableView.h"
 
 #include <QPointer>
@@ -17,16 +18,18 @@ class TableViewCell;
 // The settings screen: a grouped table of the learner's experience points (opening the
 // statistics screen), the playback speed with a slider, the quiz time limit (opening the
 // duration picker), the size of the recordings folder (emptied after a confirmation), and
-// four rows that reach outside: a feedback mail, the maker's other applications, the
-// review page in the store and a share panel.
+// the word feedback of the phrase card with a switch (on by default), and four rows that
+// reach outside: a feedback mail, the maker's other applications, the review page in the
+// store and a share panel.
 //
 // Every value is read afresh when the table is built (refreshSettings rebuilds it); the
-// speed is stored while the slider moves, the time limit by the picker's OK, the folder is
-// emptied when the alert is confirmed. With a right-to-left interface language (Arabic)
+// speed is stored while the slider moves, the time limit by the picker's OK, the word
+// feedback ("kWordFeedback") when the switch flips (a tap on its row flips it too), the
+// folder is emptied when the alert is confirmed. With a right-to-left interface language (Arabic)
 // the titles sit at the right of their rows and the value labels at the left.
 //
 // Rows are told apart by their cell tags: 20 experience points, 60 speed, 66 time limit,
-// 70 recordings, 80 feedback, 85 more apps, 90 review, 96 share.
+// 70 recordings, 76 word feedback, 80 feedback, 85 more apps, 90 review, 96 share.
 //
 // Ownership: the screen owns its table (rebuilt by refreshSettings), and the pop-ups it
 // opens belong to its view or its window. Thread: main thread.
@@ -42,6 +45,7 @@ public:
         kPlaySpeedTag = 60,
         kTestDurationTag = 66,
         kClearCacheTag = 70,
+        kWordFeedbackTag = 76,
         kFeedbackTag = 80,
         kMoreAppTag = 85,
         kReviewAppTag = 90,
@@ -58,6 +62,7 @@ public:
     Label *speedLbl() const { return m_speedLbl; }
     Label *testDurLbl() const { return m_testDurLbl; }
     Slider *speedSlider() const { return m_speedSlider; }
+    Switch *wordFeedbackSwitch() const { return m_wordFeedbackSwitch; }
     bool isAR_LANG() const { return m_isArLang; }
     // Whether the interface language is written right to left (Arabic).
     static bool usesRightToLeft();
@@ -78,6 +83,7 @@ public:
     void selectCellWithTag(int tag);
 
     void setPlaySpeed(Slider *slider);
+    void setWordFeedback(Switch *sender);
     void alertViewClickedButtonAtIndex(AlertView *alert, int index);
     void mailComposeControllerDidFinish(MailComposer *composer, MailComposer::Result result);
     void showUserInfo(TableViewCell *cell);
@@ -105,6 +111,7 @@ private:
     void refreshSizeLabel();
     Label *addValueLabel(TableViewCell *cell, qreal x, qreal width, const QString &text);
     void buildSpeedRow(TableViewCell *cell);
+    void buildWordFeedbackRow(TableViewCell *cell);
 
     int m_sectionNum = 3;
     qreal m_rowHeight = 50.0;
@@ -113,6 +120,7 @@ private:
     QPointer<Label> m_speedLbl;
     QPointer<Label> m_testDurLbl;
     QPointer<Slider> m_speedSlider;
+    QPointer<Switch> m_wordFeedbackSwitch;
     bool m_isArLang = false;
     QPointer<TestDurPickerView> m_picker;
     QPointer<AlertView> m_clearAlert;

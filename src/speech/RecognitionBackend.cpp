@@ -48,5 +48,6 @@ VoiceRecognition PocketSphinxBackend::recognise(std::vector<qint16> samples, con
     result.wordsInfo = recognizer.wordsInfo();
     result.wordTimes = recognizer.wordTimes();
     result.powerSpectrumInfo = recognizer.powerSpectrumInfo();
+    result.frameTimes = recognizer.frameTimes();
     return result;
 }

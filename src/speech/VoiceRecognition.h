@@ -18,8 +18,9 @@ struct WordTime
 
 // What one recognition of one voice gives: the recognised text (null when none), one
 // word-info record per segment of the best path (keys as ZQPSRecognizer::wordsInfo), the
-// start and end of each of those segments in the audio (same order), and the per-frame
-// log power spectrum.
+// start and end of each of those segments in the audio (same order), the per-frame
+// log power spectrum, and where each of its frames (each column of the voiceprint) starts
+// in the audio.
 //
 // `audioStatus` is ZQAudioUtil's status of reading the file (0 when it was read) and
 // `durationMs` the length of the decoded audio. A voice that was not recognised (no file,
@@ -34,6 +35,7 @@ struct VoiceRecognition
     QVariantList wordsInfo;
     QList<WordTime> wordTimes;
     AudioPowerSpectrumInfo powerSpectrumInfo;
+    QList<double> frameTimes;  // seconds, one per spectrum frame, rising
 };
 
 // The files a recognition runs with: the language model, its dictionary and the acoustic

@@ -57,6 +57,7 @@ void resetState(const QString &bundle, const DeviceProfile &device)
     QFile::remove(AppCommon::userInfoPath());
     AppCommon::setLanguageOverride(QStringLiteral("en"));
     Preferences::remove(QString::fromLatin1(AppCommon::kPlaySpeedKey));
+    Preferences::remove(QString::fromLatin1(AppCommon::kWordFeedbackKey));
     RatingPrompt::instance().reset();
     SystemUi::reset();
     Screen::setDevice(device);

@@ -6,6 +6,7 @@
 #include "app/CategoryController.h"
 #include "platform/ui/DeviceProfile.h"
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/Preferences.h"
 #include "app/ScreenMetrics.h"
 #include "support/TestSupport.h"
 
@@ -38,6 +39,7 @@ protected:
         Screen::setDevice(device);
         ScreenMetrics::reset();
         CategoryController::setCurrPhraseIndex(0);
+        Preferences::remove(QString::fromLatin1(AppCommon::kWordFeedbackKey));
         folder = TestSupport::freshDirectory(QStringLiteral("card"));
     }
     void TearDown() override
@@ -45,6 +47,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         AudioSession::sharedInstance().setMicrophoneFile(QString());
         AppCommon::setLanguageOverride(QString());
+        Preferences::remove(QString::fromLatin1(AppCommon::kWordFeedbackKey));
         Screen::setDevice(DeviceProfile::defaultProfile());
         ScreenMetrics::reset();
         AudioPlayerSlot::clear();

@@ -79,12 +79,17 @@ TEST(LocalizationTest, EveryLearnerLanguageTranslatesTheScreens)
         ASSERT_TRUE(Localization::install(language));
         const QString title = QCoreApplication::translate("MainViewController", "Categorized Phrases");
         const QString rate = QCoreApplication::translate("RatingPrompt", "Rate It Now");
+        const QString feedback = QCoreApplication::translate("SettingViewController", "Word Feedback");
+        const QString unclear = QCoreApplication::translate("WordStripView", "/%1/ is unclear");
         EXPECT_FALSE(title.isEmpty());
+        EXPECT_TRUE(unclear.contains(QStringLiteral("/%1/"))) << "the sound keeps its place holder";
         if (language == QLatin1String("en")) {
             EXPECT_EQ(title, QStringLiteral("Categorized Phrases"));
         } else {
             EXPECT_NE(title, QStringLiteral("Categorized Phrases"));
             EXPECT_NE(rate, QStringLiteral("Rate It Now"));
+            EXPECT_NE(feedback, QStringLiteral("Word Feedback"));
+            EXPECT_NE(unclear, QStringLiteral("/%1/ is unclear"));
         }
     }
     ASSERT_TRUE(Localization::install(QStringLiteral("fr")));

@@ -261,6 +261,7 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShown)
     EXPECT_EQ(card->myVoicePath(), recordingOf(*first));
     const std::shared_ptr<PronunciationComparison> prepared = card->comparison();  // started on the press
     ASSERT_NE(prepared, nullptr);
+    EXPECT_TRUE(prepared->request().assess) << "word feedback is on by default";
     clock.advance(3000);
     card->endRecordAction(card->microphoneBtn());
     EXPECT_FALSE(isRecording(*card));
@@ -274,6 +275,7 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShown)
     EXPECT_EQ(panel->phraseInfos(), *category->phraseInfoList);
     EXPECT_GT(panel->score(), 0);
     EXPECT_TRUE(panel->testedWordScoreLbl()->isHidden());
+    EXPECT_TRUE(panel->wordFeedback());
     const qreal H = card->view()->bounds().height(), W = card->view()->bounds().width();
     EXPECT_NEAR(panel->frame().height(), panel->bodyView()->frame().height() + panel->headH(), 1);
     EXPECT_NEAR(panel->frame().center().y(), H / 2, 1);
@@ -282,6 +284,13 @@ TEST_F(PhraseCardTest, AHeldRecordingIsComparedForThePhraseShown)
     panel->closeAction(panel->closeButton());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(card->spectrumCompView(), nullptr);
+
+    // With word feedback turned off in the settings, the next press asks for no assessment.
+    AppCommon::setWordFeedback(false);
+    card->beginRecordAction(card->microphoneBtn());
+    ASSERT_NE(card->comparison(), nullptr);
+    EXPECT_FALSE(card->comparison()->request().assess);
+    card->cancelRecordAction(card->microphoneBtn());
 }
 
 TEST_F(PhraseCardTest, WithoutAMicrophoneTheAlertOffersTheSettingsAndNothingIsRecorded)
@@ -403,7 +412,7 @@ TEST_F(PhraseCardTest, OnceThisVersionIsRatedBackNeverShowsTheReminder)
 }
 
 // The application: --microphone checks its file; --tour shows the card, the hidden text,
-// the writing panel and the comparison of a file-fed recording.
+// the writing panel, the comparison of a file-fed recording and its words.
 TEST(PhraseCardRun, TheMicrophoneOptionChecksItsFile)
 {
     const QString program = QStringLiteral(PHRASEBOOK_BINARY_DIR "/bin/phrasebook");
@@ -429,13 +438,15 @@ TEST(PhraseCardRun, TheTourShowsTheCardItsHiddenTextTheWritingPanelAndTheCompari
     const QString folder = TestSupport::freshDirectory(QStringLiteral("tour")) + QStringLiteral("/pictures");
     ASSERT_EQ(TestSupport::runProgram(program, {QStringLiteral("--tour"), folder}, &output, 120000), 0)
         << qPrintable(output);
-    QImage pictures[4];
-    const char *names[4] = {"card", "card-hidden", "write", "compare"};
-    for (int i = 0; i < 4; ++i) {
+    QImage pictures[6];
+    const char *names[6] = {"card", "card-hidden", "write", "compare", "compare-words", "compare-word-playing"};
+    for (int i = 0; i < 6; ++i) {
         pictures[i] = QImage(folder + QLatin1Char('/') + QLatin1String(names[i]) + QStringLiteral(".png"));
         EXPECT_FALSE(pictures[i].isNull()) << names[i];
     }
     EXPECT_NE(pictures[0], pictures[1]);
     EXPECT_NE(pictures[2], pictures[0]);
     EXPECT_NE(pictures[3], pictures[2]);
+    EXPECT_NE(pictures[4], pictures[3]) << "the words over the learner's voiceprint";
+    EXPECT_NE(pictures[5], pictures[4]) << "a word playing";
 }

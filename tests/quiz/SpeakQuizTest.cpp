@@ -82,6 +82,9 @@ protected:
         if (!panel)
             return -1;
         const int score = panel->score();
+        // The quiz scores the reading as a whole: no word feedback while it runs.
+        EXPECT_FALSE(panel->wordFeedback());
+        EXPECT_FALSE(panel->comparison() && panel->comparison()->request().assess);
         panel->closeAction(panel->closeButton());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return score;

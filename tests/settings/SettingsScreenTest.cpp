@@ -16,6 +16,7 @@
 #include "platform/ui/MailComposer.h"
 #include "platform/ui/SharePanel.h"
 #include "platform/ui/Slider.h"
+#include "platform/ui/Switch.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/ui/ViewSupport.h"
 #include "settings/SettingsScreens.h"
@@ -68,9 +69,9 @@ TEST_F(SettingsScreenTest, FreshInstallationShowsItsDefaultsInTaggedRows)
             EXPECT_DOUBLE_EQ(cell->frame().height(), 50.0);
         }
     }
-    EXPECT_EQ(tags, (QList<int>{20, 60, 66, 70, 80, 85, 90, 96}));
-    EXPECT_EQ(titles, (QStringList{"XP", "Play Speed", "Test Duration", "Clear Cache", "Feedback", "More App",
-                                   "Review App", "Share App"}));
+    EXPECT_EQ(tags, (QList<int>{20, 60, 66, 70, 76, 80, 85, 90, 96}));
+    EXPECT_EQ(titles, (QStringList{"XP", "Play Speed", "Test Duration", "Clear Cache", "Word Feedback", "Feedback",
+                                   "More App", "Review App", "Share App"}));
     EXPECT_EQ(settings->speedLbl()->text(), QStringLiteral("1.0x"));
     EXPECT_EQ(settings->testDurLbl()->text(), QStringLiteral("01:00"));
     EXPECT_EQ(settings->sizeLbl()->text(), QStringLiteral("0.00 MB")) << "a missing folder is empty";
@@ -256,6 +257,7 @@ TEST_F(SettingsScreenTest, RightToLeftPutsTheValuesAtTheLeft)
     EXPECT_DOUBLE_EQ(settings->sizeLbl()->frame().left(), 0);
     EXPECT_DOUBLE_EQ(settings->speedLbl()->frame().left(), 20);
     EXPECT_DOUBLE_EQ(settings->speedSlider()->frame().left(), 55);
+    EXPECT_DOUBLE_EQ(ViewSupport::frame(settings->wordFeedbackSwitch()).left(), 20);
     TableViewCell *speed = settings->cellWithTag(SettingViewController::kPlaySpeedTag);
     EXPECT_GE(speed->textLabel()->frame().left(), 375 / 2.0 - 1) << "the title takes the right half";
     TableViewCell *clear = settings->cellWithTag(SettingViewController::kClearCacheTag);
@@ -270,6 +272,42 @@ TEST_F(SettingsScreenTest, RightToLeftPutsTheValuesAtTheLeft)
     TableViewCell *start = statistics->bodyView()->cellForRowAtIndexPath({1, 0});
     EXPECT_GT(start->textLabel()->frame().left(), start->detailTextLabel()->frame().right() - 1)
         << "the statistics are mirrored too";
+}
+
+// The phrase card's word feedback: on in a fresh installation (and when the stored value
+// cannot be read), off once the switch or its row turns it off, as the rebuilt table shows.
+TEST_F(SettingsScreenTest, WordFeedbackIsOnUntilTheSwitchTurnsItOff)
+{
+    open();
+    Switch *toggle = settings->wordFeedbackSwitch();
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_TRUE(toggle->isOn());
+    EXPECT_TRUE(AppCommon::wordFeedback());
+    EXPECT_EQ(toggle->accessibleName(), QStringLiteral("Word Feedback"));
+    TableViewCell *row = settings->cellWithTag(SettingViewController::kWordFeedbackTag);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->accessoryType(), TableViewCell::AccessoryType::None);
+    EXPECT_EQ(toggle->parentWidget(), row);
+    EXPECT_DOUBLE_EQ(ViewSupport::frame(toggle).right(), 375 - 375.0 / 16) << "at the right, where the slider ends";
+    EXPECT_DOUBLE_EQ(ViewSupport::frame(toggle).center().y(), 25);
+    EXPECT_LE(row->textLabel()->frame().right(), 375 / 2.0);
+
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());
+    EXPECT_FALSE(toggle->isOn());
+    EXPECT_FALSE(AppCommon::wordFeedback());
+    EXPECT_FALSE(Preferences::value(QString::fromLatin1(AppCommon::kWordFeedbackKey)).toBool());
+    settings->refreshSettings();
+    EXPECT_FALSE(settings->wordFeedbackSwitch()->isOn());
+
+    // A tap on the row flips the switch, as on the switch itself.
+    settings->selectCellWithTag(SettingViewController::kWordFeedbackTag);
+    EXPECT_TRUE(settings->wordFeedbackSwitch()->isOn());
+    EXPECT_TRUE(AppCommon::wordFeedback());
+
+    Preferences::setValue(QString::fromLatin1(AppCommon::kWordFeedbackKey), QStringLiteral("garbled"));
+    EXPECT_TRUE(AppCommon::wordFeedback());
+    Preferences::setValue(QString::fromLatin1(AppCommon::kWordFeedbackKey), 0);
+    EXPECT_FALSE(AppCommon::wordFeedback());
 }
 
 TEST_F(SettingsScreenTest, ExperienceRowZoomsIntoTheStatistics)

@@ -4,8 +4,9 @@
 #include <QVariant>
 
 // The learner's preferences store: QSettings in the native format under the organisation
-// "Phrasebook". The learner's settings use three keys: "LanguageType", "TestDuration",
-// "playSpeed"; the desktop window adds its remembered sizes ("windowSize/375x667", ...).
+// "Phrasebook". The learner's settings use four keys: "LanguageType", "TestDuration",
+// "playSpeed", "kWordFeedback"; the desktop window adds its remembered sizes
+// ("windowSize/375x667", ...).
 //
 // setStorageFile() switches to an INI file at the given path (tests, tools); it must be
 // called before the first read.

@@ -3,6 +3,7 @@
 #include "AudioFileReader.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cmath>
 #include <utility>
 
@@ -49,4 +50,18 @@ std::shared_ptr<const AudioClip> AudioClip::fromFile(const QString &path, QStrin
     for (float &sample : samples)
         sample = std::isfinite(sample) ? std::clamp(sample, -1.0f, 1.0f) : 0.0f;
     return std::make_shared<const AudioClip>(std::move(samples), reader.sampleRate(), reader.channels());
+}
+
+std::shared_ptr<const AudioClip> AudioClip::excerpt(double startSeconds, double endSeconds) const
+{
+    if (!(endSeconds > startSeconds))  // also a range with a non-number
+        return nullptr;
+    const double frames = double(frameCount());
+    const double first = std::clamp(std::floor(startSeconds * m_sampleRate), 0.0, frames);
+    const double last = std::clamp(std::ceil(endSeconds * m_sampleRate), 0.0, frames);
+    if (last <= first)
+        return nullptr;
+    const auto begin = m_samples.begin() + std::ptrdiff_t(first) * m_channels;
+    const auto end = m_samples.begin() + std::ptrdiff_t(last) * m_channels;
+    return std::make_shared<const AudioClip>(std::vector<float>(begin, end), m_sampleRate, m_channels);
 }

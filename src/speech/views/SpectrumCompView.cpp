@@ -6,7 +6,11 @@
 #include "ScoreLabel.h"
 #include "platform/ui/ScrollView.h"
 #include "audio/ZQPlayerBoxView.h"
+#include "WordStripView.h"
+#include "ZQAudioSpectrumView.h"
 #include "ZQSpectrumPanel.h"
+
+#include <algorithm>
 
 namespace {
 constexpr int kStandardPanelTag = 1979;
@@ -23,7 +27,14 @@ Label *sectionLabel(const QRectF &frame, const QString &text, QWidget *parent)
 }
 }
 
-SpectrumCompView::SpectrumCompView(const QRectF &frame, QWidget *parent) : ZQPopView(frame, parent) {}
+SpectrumCompView::SpectrumCompView(const QRectF &frame, QWidget *parent)
+    : ZQPopView(frame, parent), m_spanPlayer(new SpanPlayer(this))
+{
+    connect(m_spanPlayer, &SpanPlayer::finished, this, [this] {
+        if (m_wordStrip)
+            m_wordStrip->setPlayingWord(-1);
+    });
+}
 
 SpectrumCompView::~SpectrumCompView() = default;
 
@@ -54,10 +65,12 @@ QStringList SpectrumCompView::phraseContents(const QList<PhraseInfoPtr> &phrases
 
 std::shared_ptr<PronunciationComparison> SpectrumCompView::startComparison(const QString &standardText,
                                                                            const QString &standardAudioFilePath,
-                                                                           const QList<PhraseInfoPtr> &phrases)
+                                                                           const QList<PhraseInfoPtr> &phrases,
+                                                                           bool assess)
 {
-    auto comparison = std::make_shared<PronunciationComparison>(
-        ComparisonRequest::forPhrase(standardText, standardAudioFilePath, phraseContents(phrases)));
+    ComparisonRequest request = ComparisonRequest::forPhrase(standardText, standardAudioFilePath, phraseContents(phrases));
+    request.assess = assess;
+    auto comparison = std::make_shared<PronunciationComparison>(request);
     comparison->prepare();
     return comparison;
 }
@@ -75,8 +88,9 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     addSubview(m_bodyView);
 
     // The engine keeps the model and the model voice between openings of this phrase.
-    const ComparisonRequest request =
+    ComparisonRequest request =
         ComparisonRequest::forPhrase(standardText, standardAudioFilePath, phraseContents(m_phraseInfos));
+    request.assess = m_wordFeedback;
     if (!m_comparison || m_comparison->request() != request)
         m_comparison = std::make_shared<PronunciationComparison>(request);
     m_comparisonResult = m_comparison->compare(estimatedAudioFilePath);
@@ -92,17 +106,93 @@ void SpectrumCompView::show(const QString &standardText, const QString &standard
     const QVariant noVoice = m_comparisonResult.advice.value(QStringLiteral("no_voice"));
     if (noVoice.isValid())
         m_estimatedSpectrumPanel->showMessage(noVoice.toString());
+    else if (m_comparisonResult.assessment)
+        showWordStrip(*m_comparisonResult.assessment, m_comparisonResult.standardAssessment);
+}
+
+void SpectrumCompView::showWordStrip(const AssessmentResult &assessment,
+                                     const std::optional<AssessmentResult> &standardAssessment)
+{
+    stopWord();
+    delete m_wordStrip;
+    m_wordStrip = nullptr;
+    m_standardAssessment = standardAssessment;
+    if (!m_estimatedSpectrumPanel || !assessment.valid || assessment.words.empty())
+        return;
+    // Over the whole content of the scroller, in the voiceprint's own coordinates.
+    ScrollView *container = m_estimatedSpectrumPanel->asContainer();
+    const ZQAudioSpectrumView *voiceprint = m_estimatedSpectrumPanel->asView();
+    const QRectF image = voiceprint->frame();
+    const qreal width = std::max(container->contentSize().width(), image.width());
+    const qreal columnWidth = voiceprint->spectrumWidth() > 0 ? image.width() / voiceprint->spectrumWidth() : 1.0;
+    m_wordStrip = new WordStripView(QRectF(image.left(), image.top(), width, image.height()));
+    container->contentView()->addSubview(m_wordStrip);
+
+    QList<bool> inModelVoice;
+    for (int i = 0; i < int(assessment.words.size()); ++i)
+        inModelVoice.append(modelWord(assessment, i) != nullptr);
+    m_wordStrip->setAssessment(assessment, inModelVoice, m_comparisonResult.estimated.frameTimes, columnWidth);
+    connect(m_wordStrip, &WordStripView::wordTapped, this, &SpectrumCompView::playWord);
+}
+
+const WordAssessment *SpectrumCompView::modelWord(const AssessmentResult &assessment, int index) const
+{
+    if (!m_standardAssessment || !m_standardAssessment->valid)
+        return nullptr;
+    const std::vector<WordAssessment> &mine = assessment.words;
+    const std::vector<WordAssessment> &model = m_standardAssessment->words;
+    if (index < 0 || index >= int(mine.size()) || model.size() != mine.size())
+        return nullptr;
+    const WordAssessment &word = model[size_t(index)];
+    if (word.omitted || word.endMs <= word.startMs
+        || word.word.compare(mine[size_t(index)].word, Qt::CaseInsensitive) != 0)
+        return nullptr;
+    return &word;
+}
+
+QList<SpanPlayer::Span> SpectrumCompView::wordSpans(int index) const
+{
+    QList<SpanPlayer::Span> spans;
+    if (!m_wordStrip || index < 0 || index >= int(m_wordStrip->assessment().words.size()))
+        return spans;
+    const WordAssessment &mine = m_wordStrip->assessment().words[size_t(index)];
+    if (!mine.omitted && mine.endMs > mine.startMs)
+        spans.append({m_estimatedAudioFilePath, mine.startMs, mine.endMs});
+    if (const WordAssessment *model = modelWord(m_wordStrip->assessment(), index))
+        spans.append({m_standardAudioFilePath, model->startMs, model->endMs});
+    return spans;
+}
+
+void SpectrumCompView::playWord(int index)
+{
+    const QList<SpanPlayer::Span> spans = wordSpans(index);
+    if (!m_wordStrip || spans.isEmpty())
+        return;
+    // The word takes over from either voice's player.
+    m_standardSpectrumPanel->playerBoxView()->stopPlay();
+    m_estimatedSpectrumPanel->playerBoxView()->stopPlay();
+    m_wordStrip->setPlayingWord(index);
+    m_spanPlayer->play(spans);
+}
+
+void SpectrumCompView::stopWord()
+{
+    m_spanPlayer->stop();
+    if (m_wordStrip)
+        m_wordStrip->setPlayingWord(-1);
 }
 
 // A panel shown again starts from a fresh body.
 void SpectrumCompView::resetBody()
 {
+    stopWord();
     if (m_bodyView) {
         delete m_bodyView;
         m_bodyView = nullptr;
         m_standardSpectrumPanel = nullptr;
         m_estimatedSpectrumPanel = nullptr;
         m_testedWordScoreLbl = nullptr;
+        m_wordStrip = nullptr;
     }
     m_bodyView = new ScrollView;
     m_bodyView->setBackgroundColor(Qt::white);
@@ -155,6 +245,7 @@ void SpectrumCompView::playPreHandle(AudioPlayer *, QWidget *view)
     auto *panel = qobject_cast<ZQSpectrumPanel *>(view);
     if (!panel || !m_standardSpectrumPanel || !m_estimatedSpectrumPanel)
         return;
+    stopWord();
     if (panel->tag() == kStandardPanelTag) {
         m_standardSpectrumPanel->setNeedRun(true);
         m_estimatedSpectrumPanel->setNeedRun(false);
@@ -168,6 +259,7 @@ void SpectrumCompView::playPreHandle(AudioPlayer *, QWidget *view)
 
 void SpectrumCompView::closeAction(QObject *sender)
 {
+    stopWord();
     if (m_standardSpectrumPanel)
         m_standardSpectrumPanel->playerBoxView()->stopPlay();
     if (m_estimatedSpectrumPanel)

@@ -3,6 +3,7 @@
 #include "content/PhraseInfo.h"
 #include "speech/PronunciationComparison.h"
 #include "ZQPlayerBoxOutDelegate.h"
+#include "audio/SpanPlayer.h"
 #include "widgets/ZQPopView.h"
 
 #include <QList>
@@ -14,6 +15,8 @@
 class Label;
 class ScoreLabel;
 class ScrollView;
+class SpanPlayer;
+class WordStripView;
 class ZQSpectrumPanel;
 
 // The result comparison panel: scores the learner's recording against the expected
@@ -35,6 +38,16 @@ class ZQSpectrumPanel;
 //
 // Play heads: the panel whose play was pressed follows the shared player; the other one is
 // reset (playPreHandle).
+//
+// Word feedback (setWordFeedback, off by default; the phrase card turns it on with its
+// setting): the comparison also assesses the recording word by word, and the expected
+// words are drawn over the learner's voiceprint (WordStripView, inside its scroller, so
+// nothing else moves). A tap on a word stops both players and plays that word of the
+// recording and then, after a short pause, the same word of the model voice (its span in
+// ComparisonResult::standardAssessment; only the recording's when that is missing or does
+// not hold the word); an omitted word plays only the model voice's. A second tap, or
+// either player starting, interrupts it. No strip is drawn when the recording held no
+// voice, or when the assessment is missing or invalid.
 //
 // Ownership: the panel shares its engine with whoever prepared it; closing the panel or its
 // opener abandons any work still running for it.
@@ -61,9 +74,11 @@ public:
     // The engine of the phrase (S, V) with the corpus of `phrases`, already preparing (the
     // model and the model voice) while the learner speaks. Hand it to the panel with
     // setComparison() before show(); an engine for another phrase is replaced.
+    // `assess` asks for the word-by-word assessment as well (see setWordFeedback).
     static std::shared_ptr<PronunciationComparison> startComparison(const QString &standardText,
                                                                     const QString &standardAudioFilePath,
-                                                                    const QList<PhraseInfoPtr> &phrases);
+                                                                    const QList<PhraseInfoPtr> &phrases,
+                                                                    bool assess = false);
     std::shared_ptr<PronunciationComparison> comparison() const { return m_comparison; }
     void setComparison(std::shared_ptr<PronunciationComparison> comparison) { m_comparison = std::move(comparison); }
     // The result of the last show().
@@ -84,6 +99,19 @@ public:
     // How many times show() has generated the language model on this panel.
     int generationCount() const { return m_generationCount; }
 
+    // Whether show() asks for the assessment and draws the word strip from it.
+    bool wordFeedback() const { return m_wordFeedback; }
+    void setWordFeedback(bool on) { m_wordFeedback = on; }
+    // Draws the strip of `assessment` over the learner's voiceprint (replacing any), the
+    // words played from `standardAssessment` for the model voice; show() calls it with
+    // the comparison's. Nothing is drawn for an invalid or empty assessment.
+    void showWordStrip(const AssessmentResult &assessment, const std::optional<AssessmentResult> &standardAssessment);
+    WordStripView *wordStripView() const { return m_wordStrip; }
+    SpanPlayer *spanPlayer() const { return m_spanPlayer; }
+    // What a tap on word `index` plays: the recording's span, then the model voice's.
+    QList<SpanPlayer::Span> wordSpans(int index) const;
+    void playWord(int index);
+
     // A 0-100 score on the panel's 0-10 scale (floor of score / 10).
     static int scoreOnTenScale(float score) { return PronunciationComparison::panelScore(score); }
 
@@ -95,6 +123,9 @@ private:
     static QStringList phraseContents(const QList<PhraseInfoPtr> &phrases);
     void resetBody();
     void layOutContent();
+    // Word `index` of `assessment` in the model voice, when it was said there.
+    const WordAssessment *modelWord(const AssessmentResult &assessment, int index) const;
+    void stopWord();
 
     ScrollView *m_bodyView = nullptr;
     QString m_standardText;
@@ -109,4 +140,8 @@ private:
     std::shared_ptr<PronunciationComparison> m_comparison;
     ComparisonResult m_comparisonResult;
     int m_generationCount = 0;
+    bool m_wordFeedback = false;
+    WordStripView *m_wordStrip = nullptr;  // in the recording's panel, gone with the body
+    std::optional<AssessmentResult> m_standardAssessment;
+    SpanPlayer *m_spanPlayer;
 };

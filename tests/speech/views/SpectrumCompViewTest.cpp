@@ -1,6 +1,7 @@
 // The comparison panel: the 0-10 score and its colours, the layout on a small phone and a
 // tablet, the recognitions and the model generation of one opening, missing and tiny
-// recordings, the play-head hand-over between the two panels, and closing.
+// recordings, the play-head hand-over between the two panels, closing, and the word strip
+// with its words played in both voices.
 #include "ViewsTestFixture.h"
 #include "speech/CountingBackend.h"
 
@@ -15,6 +16,8 @@
 #include "speech/ZQPSRecognizer.h"
 #include "audio/ZQPlayerBoxView.h"
 #include "speech/views/ZQSpectrumPanel.h"
+#include "speech/views/WordStripView.h"
+#include "audio/SpanPlayer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -23,6 +26,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
 
 #include <memory>
 
@@ -363,4 +367,151 @@ TEST_F(SpectrumCompViewTest, PanelAndScoreToolGiveTheSameScore)
     EXPECT_EQ(tool.value(QStringLiteral("score")).toDouble(), double(view->comparisonResult().score));
     EXPECT_EQ(int(tool.value(QStringLiteral("score")).toDouble() / 10.0), view->score());
     EXPECT_EQ(tool.value(QStringLiteral("hypothesis")).toString(), view->comparisonResult().estimated.hypothesis);
+}
+
+namespace {
+WordAssessment spokenWord(const QString &text, qint64 startMs, qint64 endMs)
+{
+    WordAssessment word;
+    word.word = text;
+    word.startMs = startMs;
+    word.endMs = endMs;
+    return word;
+}
+
+// The recording: "where" (its /ɛ/ weak), "is" left out, "the"; the model voice says all three.
+AssessmentResult learnerAssessment()
+{
+    AssessmentResult result;
+    result.valid = true;
+    WordAssessment where = spokenWord(QStringLiteral("where"), 200, 600);
+    where.mark = WordMark::Weak;
+    for (const char *phone : {"W", "EH", "R"})
+        where.phones.push_back({QString::fromLatin1(phone), QString(), 50.0f, QString(), 0, 0});
+    where.weakPhone = 1;
+    WordAssessment is;
+    is.word = QStringLiteral("is");
+    is.omitted = true;
+    is.mark = WordMark::Wrong;
+    result.words = {where, is, spokenWord(QStringLiteral("the"), 800, 1000)};
+    return result;
+}
+
+AssessmentResult modelAssessment()
+{
+    AssessmentResult result;
+    result.valid = true;
+    result.words = {spokenWord(QStringLiteral("where"), 100, 500), spokenWord(QStringLiteral("is"), 600, 700),
+                    spokenWord(QStringLiteral("the"), 700, 900)};
+    return result;
+}
+}
+
+// Without the acoustic model the comparison finds no frames, so the strip takes the
+// voiceprint's columns as 10 ms apart.
+TEST_F(SpectrumCompViewTest, TheWordStripLiesOverTheRecordingsVoiceprintAndMovesNothing)
+{
+    ResourceLocator::setCommandLineRoot(TestSupport::freshDirectory(QStringLiteral("no-resources")));
+    SpectrumCompView *view = open(sine(QStringLiteral("voice"), 2.0), sine(QStringLiteral("rec"), 3.0), 300);
+    ResourceLocator::setCommandLineRoot(QString());
+    ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
+    lower->setSpectrum(lower->asView()->audioFilePath(), blackSpectrum(150));
+    EXPECT_EQ(view->wordStripView(), nullptr) << "no assessment, no strip";
+
+    QList<QWidget *> elements{view->bodyView(), view->standardSpectrumPanel(), lower, view->testedWordScoreLbl(),
+                              lower->asView(), lower->asContainer(), lower->playerBoxView()};
+    QList<QRect> before;
+    for (QWidget *element : elements)
+        before.append(element->geometry());
+    const QSizeF contentBefore = lower->asContainer()->contentSize();
+
+    view->showWordStrip(learnerAssessment(), modelAssessment());
+    WordStripView *strip = view->wordStripView();
+    ASSERT_NE(strip, nullptr);
+    for (int i = 0; i < elements.size(); ++i)
+        EXPECT_EQ(elements[i]->geometry(), before[i]) << "element " << i << " moved";
+    EXPECT_EQ(lower->asContainer()->contentSize(), contentBefore);
+    EXPECT_EQ(strip->parentWidget(), lower->asContainer()->contentView());
+    EXPECT_EQ(strip->frame(), QRectF(0, 0, lower->asContainer()->bounds().width(), lower->asHeight()))
+        << "over the whole scroller, as tall as the voiceprint";
+    ASSERT_EQ(strip->items().size(), 3);
+    EXPECT_EQ(strip->items()[0].span, QRectF(20, 0, 40, lower->asHeight()));
+
+    // Each word's tap area says what it is and what a tap plays.
+    ASSERT_NE(strip->wordView(1), nullptr);
+    EXPECT_EQ(strip->wordView(0)->accessibleName(), QStringLiteral("where: /ɛ/ is unclear"));
+    EXPECT_EQ(strip->wordView(0)->toolTip(),
+              QStringLiteral("where: /ɛ/ is unclear\nTap to hear your voice, then the original voice."));
+    EXPECT_EQ(strip->wordView(1)->accessibleName(), QStringLiteral("is: not heard"));
+    EXPECT_TRUE(strip->wordView(1)->toolTip().endsWith(QStringLiteral("Tap to hear the original voice.")));
+    EXPECT_EQ(strip->wordView(2)->accessibleName(), QStringLiteral("the"));
+    EXPECT_DOUBLE_EQ(strip->wordView(1)->frame().center().x(), 70);
+    EXPECT_DOUBLE_EQ(strip->wordView(1)->frame().width(), WordStripLayout::kMinimumHitWidth);
+
+    // An invalid assessment (nothing could be aligned) takes the strip away.
+    view->showWordStrip(AssessmentResult(), std::nullopt);
+    EXPECT_EQ(view->wordStripView(), nullptr);
+}
+
+TEST_F(SpectrumCompViewTest, ATappedWordPlaysInTheRecordingThenInTheModelVoice)
+{
+    ResourceLocator::setCommandLineRoot(TestSupport::freshDirectory(QStringLiteral("no-resources")));
+    const QString voice = sine(QStringLiteral("voice"), 2.0);
+    const QString recording = sine(QStringLiteral("rec"), 3.0);
+    SpectrumCompView *view = open(voice, recording, 300);
+    ResourceLocator::setCommandLineRoot(QString());
+    window->show();
+    ZQSpectrumPanel *lower = view->estimatedSpectrumPanel();
+    lower->setSpectrum(recording, blackSpectrum(150));
+    view->showWordStrip(learnerAssessment(), modelAssessment());
+    WordStripView *strip = view->wordStripView();
+    ASSERT_NE(strip, nullptr);
+    const auto playing = [] { return ZQPlayerBox::sharedAudioPlayer(); };
+
+    QWidget *where = strip->wordView(0);
+    QTest::mouseClick(where, Qt::LeftButton, {}, where->rect().center());
+    ASSERT_NE(playing(), nullptr);
+    EXPECT_EQ(playing()->path(), recording);
+    EXPECT_NEAR(playing()->duration(), 0.4, 1e-9);
+    EXPECT_TRUE(playing()->isPlaying());
+    EXPECT_EQ(strip->playingWord(), 0);
+    clock.advance(400 + SpanPlayer::kPauseMs + 50);
+    EXPECT_EQ(playing()->path(), voice) << "then the same word of the model voice";
+    EXPECT_NEAR(playing()->duration(), 0.4, 1e-9);
+    clock.advance(500);
+    EXPECT_EQ(strip->playingWord(), -1);
+
+    // A word left out plays only in the model voice.
+    QTest::mouseClick(strip->wordView(1), Qt::LeftButton, {}, strip->wordView(1)->rect().center());
+    EXPECT_EQ(playing()->path(), voice);
+    EXPECT_NEAR(playing()->duration(), 0.1, 1e-9);
+
+    // Either voice's player takes over from a word, and a word from either player.
+    view->playWord(2);
+    EXPECT_TRUE(view->spanPlayer()->isPlaying());
+    press(view->standardSpectrumPanel()->playerBoxView()->playButton());
+    EXPECT_FALSE(view->spanPlayer()->isPlaying());
+    EXPECT_EQ(strip->playingWord(), -1);
+    EXPECT_EQ(view->standardSpectrumPanel()->playerBoxView()->playStatus(), 1);
+    view->playWord(2);
+    EXPECT_EQ(view->standardSpectrumPanel()->playerBoxView()->playStatus(), 2);
+    EXPECT_EQ(playing()->path(), recording);
+
+    // Without the model voice's words (or with a word it did not say) only the recording plays.
+    AssessmentResult otherModel = modelAssessment();
+    otherModel.words[2].word = QStringLiteral("a");
+    view->showWordStrip(learnerAssessment(), otherModel);
+    EXPECT_EQ(view->wordSpans(0).size(), 2);
+    ASSERT_EQ(view->wordSpans(2).size(), 1);
+    EXPECT_EQ(view->wordSpans(2).first().path, recording);
+    view->showWordStrip(learnerAssessment(), std::nullopt);
+    EXPECT_TRUE(view->wordSpans(1).isEmpty());
+    EXPECT_TRUE(view->wordStripView()->hint(1).isEmpty());
+    AudioPlayer *before = playing();
+    view->playWord(1);
+    EXPECT_EQ(playing(), before) << "a word with nothing to play leaves the player alone";
+
+    view->playWord(0);
+    view->closeAction(nullptr);
+    EXPECT_FALSE(playing()->isPlaying());
 }
