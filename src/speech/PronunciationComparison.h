@@ -46,6 +46,8 @@ struct ComparisonTimings
     double audioMs = 0.0;        // reading the recording
     double recognitionMs = 0.0;  // recognising the recording
     double scoringMs = 0.0;
+    double assessmentMs = 0.0;   // assessing the recording (0 when not asked)
+    double standardAssessmentMs = 0.0;  // aligning the model voice (0 when prepared or cached)
 };
 
 // The typed result of one comparison.
