@@ -43,6 +43,10 @@ QString describe(const AssessmentResult &result)
         QString text = QStringLiteral("%1 %2").arg(word.word).arg(int(word.accuracy));
         if (word.marked())
             text += word.mark == WordMark::Wrong ? QStringLiteral(" [wrong") : QStringLiteral(" [weak");
+        for (const PhoneAssessment &phone : word.phones) {
+            if (!phone.heard.isEmpty())
+                text += QStringLiteral(" (%1>%2)").arg(phone.phone, phone.heard);
+        }
         if (word.marked() && word.weakPhone >= 0) {
             const PhoneAssessment &phone = word.phones[size_t(word.weakPhone)];
             text += QLatin1Char(' ') + phone.phone + (phone.heard.isEmpty() ? QString() : QLatin1Char('>') + phone.heard);

@@ -15,6 +15,7 @@
 // bench_assessment --flite [VOICE] runs the flite check instead (FliteCheck.h).
 //
 // Usage: bench_assessment DIR [--fit] [--limit N]
+//        bench_assessment DIR --dump FILE   (also writes one line per phone, for fitting)
 //        bench_assessment --flite [VOICE]   (VOICE: slt, the default, or kal16)
 #include "AssessmentData.h"
 #include "Calibration.h"
@@ -24,6 +25,8 @@
 #include "speech/PronunciationComparison.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -46,6 +49,7 @@ struct Options
     QString folder;
     bool fit = false;
     int limit = -1;
+    QString dump;
 };
 
 bool parseOptions(const QStringList &arguments, Options *options)
@@ -55,6 +59,8 @@ bool parseOptions(const QStringList &arguments, Options *options)
             options->fit = true;
         else if (arguments[i] == QLatin1String("--limit") && i + 1 < arguments.size())
             options->limit = arguments[++i].toInt();
+        else if (arguments[i] == QLatin1String("--dump") && i + 1 < arguments.size())
+            options->dump = arguments[++i];
         else if (options->folder.isEmpty() && !arguments[i].startsWith(QLatin1Char('-')))
             options->folder = arguments[i];
         else
@@ -162,7 +168,7 @@ void reportWords(const std::vector<RatedWord> &words, bool printFit)
         human.push_back(words[i].rating);
         ours.push_back(words[i].word->accuracy);
         if (!words[i].word->omitted && !words[i].word->phones.empty()) {
-            rows.push_back({1.0, double(words[i].word->rawScore)});
+            rows.push_back({1.0, double(words[i].word->rawScore), PronunciationAssessor::heardShare(*words[i].word)});
             rowHuman.push_back(words[i].rating * 10.0);
             groups.push_back(words[i].speaker);
             rowIndex.push_back(i);
@@ -176,8 +182,8 @@ void reportWords(const std::vector<RatedWord> &words, bool printFit)
     std::printf("  assessment, refitted leaving each speaker out %.3f   (target >= 0.25)\n", Calibration::pearson(loso, human));
     if (printFit) {
         const std::vector<double> c = Calibration::fit(rows, rowHuman);
-        if (c.size() == 2)
-            std::printf("  fit on all: kWordBase = %.2f, kWordSlope = %.4f\n", c[0], c[1]);
+        if (c.size() == 3)
+            std::printf("  fit on all: kWordBase = %.2f, kWordSlope = %.4f, kWordHeard = %.2f\n", c[0], c[1], c[2]);
     }
 }
 
@@ -243,6 +249,32 @@ void reportPhones(const std::vector<Measured> &all)
                 raws.size(), at(0.05), at(0.25), at(0.5), at(0.75), at(0.95));
 }
 
+// One line per expected phone (omitted words: one line without a phone), for fitting
+// elsewhere: utterance, speaker, sentence rating, word index, word rating, comparison score,
+// phone, raw score, milliseconds, heard, omitted.
+bool dumpPhones(const std::vector<Measured> &all, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    for (const Measured &m : all) {
+        const RatedUtterance &u = *m.utterance;
+        for (size_t i = 0; i < m.assessment.words.size(); ++i) {
+            const WordAssessment &w = m.assessment.words[i];
+            const double rating = i < u.wordAccuracies.size() ? u.wordAccuracies[i] : -1.0;
+            const QString prefix = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t").arg(u.id, u.speaker).arg(u.accuracy)
+                                       .arg(i).arg(rating).arg(m.comparisonScore);
+            if (w.omitted || w.phones.empty())
+                out << prefix << "-\t0\t0\t-\t" << (w.omitted ? 1 : 0) << "\n";
+            for (const PhoneAssessment &p : w.omitted ? std::vector<PhoneAssessment>() : w.phones)
+                out << prefix << p.phone << '\t' << p.rawScore << '\t' << (p.endMs - p.startMs) << '\t'
+                    << (p.heard.isEmpty() ? QStringLiteral("-") : p.heard) << "\t0\n";
+        }
+    }
+    return true;
+}
+
 void reportTime(const std::vector<Measured> &all)
 {
     double seconds = 0.0, recognition = 0.0, assessment = 0.0;
@@ -294,5 +326,9 @@ int main(int argc, char **argv)
     reportMarks(all, options.fit);
     reportPhones(all);
     reportTime(all);
+    if (!options.dump.isEmpty() && !dumpPhones(all, options.dump)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(options.dump));
+        return 1;
+    }
     return 0;
 }

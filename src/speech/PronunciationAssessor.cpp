@@ -26,9 +26,11 @@ constexpr int kErrorLevel = 2;
 // Phone score: 100 / (1 + exp(-(raw - kPhoneMid) / kPhoneScale)).
 constexpr double kPhoneMid = -60.0;
 constexpr double kPhoneScale = 15.0;
-// Word accuracy: kWordBase + kWordSlope x the word's raw score (frame-weighted), 0 to 100.
+// Word accuracy: kWordBase + kWordSlope x the word's raw score (frame-weighted) + kWordHeard x
+// the share of its phones heard as another sound, 0 to 100.
 constexpr double kWordBase = 110.0;
 constexpr double kWordSlope = 0.8;
+constexpr double kWordHeard = -40.0;
 // Sentence accuracy: kSentenceBase + kSentenceSlope x raw + kSentenceOmitted x the share of
 // omitted words, 0 to 100.
 constexpr double kSentenceBase = 110.0;
@@ -40,7 +42,7 @@ constexpr double kSentenceOmitted = -60.0;
 // (it wins only with a clear acoustic margin).
 constexpr double kSilenceProbability = 0.5;
 constexpr double kSkipProbability = 1e-4;
-constexpr double kConfusionProbability = 1e-3;
+constexpr double kConfusionProbability = 0.05;
 
 struct PhoneInfo
 {
@@ -79,7 +81,18 @@ float phoneScore(double raw)
 {
     return float(100.0 / (1.0 + std::exp(-(raw - kPhoneMid) / kPhoneScale)));
 }
+}
 
+double PronunciationAssessor::heardShare(const WordAssessment &word)
+{
+    if (word.phones.empty())
+        return 0.0;
+    const auto heard = std::count_if(word.phones.begin(), word.phones.end(),
+                                     [](const PhoneAssessment &phone) { return !phone.heard.isEmpty(); });
+    return double(heard) / double(word.phones.size());
+}
+
+namespace {
 float clampedAccuracy(double value)
 {
     return float(std::clamp(value, 0.0, 100.0));
@@ -437,7 +450,7 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
     word.startMs = word.phones.front().startMs;
     word.endMs = word.phones.back().endMs;
     word.rawScore = float(double(scoreSum) / double(frameSum));
-    word.accuracy = clampedAccuracy(kWordBase + kWordSlope * word.rawScore);
+    word.accuracy = clampedAccuracy(kWordBase + kWordSlope * word.rawScore + kWordHeard * PronunciationAssessor::heardShare(word));
     return word;
 }
 

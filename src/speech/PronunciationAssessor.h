@@ -72,6 +72,9 @@ public:
     // lookup list does not know the word.
     std::vector<QStringList> pronunciations(const QString &word);
 
+    // The share of a word's phones heard as another sound (0 without phones).
+    static double heardShare(const WordAssessment &word);
+
     // Marks the words the evidence says to work on, and names their weak sound: an omitted
     // word is wrong; a word in which a confusion was heard at a poorly scored phone is wrong;
     // a word whose weakest phone lies far below the recording's own phone average is weak.

@@ -124,8 +124,9 @@ TEST_F(Assessment, ASubstitutedWordScoresBelowTheOthers)
     ASSERT_EQ(result.words.size(), 5u);
     const WordAssessment &train = result.words[3];
     for (const WordAssessment &word : result.words) {
-        if (&word != &train)
+        if (&word != &train) {
             EXPECT_LT(train.accuracy, word.accuracy) << word.word.toStdString();
+        }
     }
 }
 
