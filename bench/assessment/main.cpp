@@ -212,9 +212,9 @@ void reportMarks(std::vector<Measured> &all, bool tryRules)
     printLift("the app's rule", ratedWords(all));
     if (!tryRules)
         return;
-    for (const double deviations : {1.5, 2.0, 2.5}) {
-        for (const float limit : {30.0f, 40.0f, 50.0f}) {
-            for (const float substitution : {0.0f, 30.0f, 50.0f}) {
+    for (const double deviations : {2.0, 2.5, 3.0}) {
+        for (const float limit : {15.0f, 21.0f, 30.0f}) {
+            for (const float substitution : {0.0f, 21.0f, 40.0f}) {
                 MarkingRule rule;
                 rule.weakDeviations = deviations;
                 rule.weakPhoneLimit = limit;

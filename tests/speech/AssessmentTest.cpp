@@ -192,3 +192,46 @@ TEST_F(Assessment, TheComparisonAssessesTheRecordingAndAlignsTheModelVoice)
     ASSERT_TRUE(broken.assessment);
     EXPECT_FALSE(broken.assessment->valid);
 }
+
+// Marks: unmarked by default; wrong for an omitted word or a sound heard as another at a
+// poorly scored phone; weak for a phone far below the recording's own average.
+TEST(AssessmentMarks, MarkOnlyStrongEvidence)
+{
+    auto word = [](const QString &text, std::vector<float> raws) {
+        WordAssessment result;
+        result.word = text;
+        for (const float raw : raws) {
+            PhoneAssessment phone;
+            phone.phone = QStringLiteral("AH");
+            phone.rawScore = raw;
+            phone.score = raw < -80.0f ? 10.0f : 90.0f;
+            result.phones.push_back(phone);
+        }
+        return result;
+    };
+    AssessmentResult result;
+    for (int i = 0; i < 6; ++i)
+        result.words.push_back(word(QStringLiteral("w%1").arg(i), {-20.0f, -22.0f, -18.0f, -21.0f}));
+    result.words[1] = word(QStringLiteral("low"), {-20.0f, -150.0f, -19.0f});
+    result.words[2] = word(QStringLiteral("heard"), {-20.0f, -21.0f, -19.0f});
+    result.words[2].phones[1].heard = QStringLiteral("AE");  // heard, but the phone scores well
+    result.words[3] = word(QStringLiteral("swapped"), {-85.0f, -20.0f});
+    result.words[3].phones[0].heard = QStringLiteral("AE");
+    result.words[4].omitted = true;
+    PronunciationAssessor::markWords(result);
+    EXPECT_EQ(result.words[0].mark, WordMark::None);
+    EXPECT_EQ(result.words[1].mark, WordMark::Weak);
+    EXPECT_EQ(result.words[1].weakPhone, 1);
+    EXPECT_EQ(result.words[2].mark, WordMark::None);
+    EXPECT_EQ(result.words[3].mark, WordMark::Wrong);
+    EXPECT_EQ(result.words[3].weakPhone, 0);
+    EXPECT_EQ(result.words[4].mark, WordMark::Wrong);
+    EXPECT_EQ(result.words[4].weakPhone, -1);
+    EXPECT_EQ(result.words[5].mark, WordMark::None);
+
+    // Too few phones to know the speaker's average: no weak marks.
+    AssessmentResult shortOne;
+    shortOne.words.push_back(word(QStringLiteral("low"), {-20.0f, -150.0f}));
+    PronunciationAssessor::markWords(shortOne);
+    EXPECT_EQ(shortOne.words[0].mark, WordMark::None);
+}
