@@ -35,6 +35,10 @@ std::vector<double> fit(const std::vector<std::vector<double>> &rows, const std:
             a[i][k] += rows[r][i] * y[r];
         }
     }
+    // A feature that never varies (no omitted word in a small sample) gets coefficient 0
+    // instead of making the system singular.
+    for (size_t i = 0; i < k; ++i)
+        a[i][i] += 1e-9 * (1.0 + a[i][i]);
     for (size_t c = 0; c < k; ++c) {
         size_t pivot = c;
         for (size_t r = c + 1; r < k; ++r) {

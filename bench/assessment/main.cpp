@@ -120,6 +120,33 @@ std::vector<double> sentenceRow(const AssessmentResult &a)
     return {1.0, double(a.rawScore), share};
 }
 
+// The rows a calibration is fitted on (items without an alignment are left out and
+// predicted 0): features, the raters' score times ten, the speaker, the item's place.
+struct FitSet
+{
+    std::vector<std::vector<double>> rows;
+    std::vector<double> rated;
+    std::vector<QString> speakers;
+    std::vector<size_t> places;
+
+    void add(std::vector<double> row, double rating, const QString &speaker, size_t place)
+    {
+        rows.push_back(std::move(row));
+        rated.push_back(rating * 10.0);
+        speakers.push_back(speaker);
+        places.push_back(place);
+    }
+    // Each item's prediction by a fit on the other speakers, 0 to 100, for `count` items.
+    std::vector<double> heldOut(size_t count) const
+    {
+        std::vector<double> result(count, 0.0);
+        const std::vector<double> predicted = Calibration::leaveOneGroupOut(rows, rated, speakers);
+        for (size_t r = 0; r < places.size(); ++r)
+            result[places[r]] = std::clamp(predicted[r], 0.0, 100.0);
+        return result;
+    }
+};
+
 bool aligned(const AssessmentResult &a)
 {
     return std::any_of(a.words.begin(), a.words.end(), [](const WordAssessment &w) { return !w.omitted && !w.phones.empty(); });
@@ -127,31 +154,22 @@ bool aligned(const AssessmentResult &a)
 
 void reportSentences(const std::vector<Measured> &all, bool printFit)
 {
-    std::vector<double> human, ours, comparison, loso(all.size(), 0.0);
-    std::vector<std::vector<double>> rows;
-    std::vector<double> rowHuman;
-    std::vector<QString> groups;
-    std::vector<size_t> rowIndex;
+    std::vector<double> human, ours, comparison;
+    FitSet set;
     for (size_t i = 0; i < all.size(); ++i) {
         human.push_back(all[i].utterance->accuracy);
         ours.push_back(all[i].assessment.accuracy);
         comparison.push_back(all[i].comparisonScore);
-        if (aligned(all[i].assessment)) {
-            rows.push_back(sentenceRow(all[i].assessment));
-            rowHuman.push_back(all[i].utterance->accuracy * 10.0);
-            groups.push_back(all[i].utterance->speaker);
-            rowIndex.push_back(i);
-        }
+        if (aligned(all[i].assessment))
+            set.add(sentenceRow(all[i].assessment), all[i].utterance->accuracy, all[i].utterance->speaker, i);
     }
-    const std::vector<double> predicted = Calibration::leaveOneGroupOut(rows, rowHuman, groups);
-    for (size_t r = 0; r < rowIndex.size(); ++r)
-        loso[rowIndex[r]] = std::clamp(predicted[r], 0.0, 100.0);
+    const std::vector<double> loso = set.heldOut(all.size());
     std::printf("sentence accuracy, Pearson r with the raters (%zu utterances):\n", all.size());
     std::printf("  assessment, as calibrated in the source      %.3f\n", Calibration::pearson(ours, human));
     std::printf("  assessment, refitted leaving each speaker out %.3f   (target >= 0.50)\n", Calibration::pearson(loso, human));
     std::printf("  the comparison's 0-100 score                 %.3f\n", Calibration::pearson(comparison, human));
     if (printFit) {
-        const std::vector<double> c = Calibration::fit(rows, rowHuman);
+        const std::vector<double> c = Calibration::fit(set.rows, set.rated);
         if (c.size() == 3)
             std::printf("  fit on all: kSentenceBase = %.2f, kSentenceSlope = %.4f, kSentenceOmitted = %.2f\n", c[0], c[1], c[2]);
     }
@@ -159,29 +177,22 @@ void reportSentences(const std::vector<Measured> &all, bool printFit)
 
 void reportWords(const std::vector<RatedWord> &words, bool printFit)
 {
-    std::vector<double> human, ours, loso(words.size(), 0.0);
-    std::vector<std::vector<double>> rows;
-    std::vector<double> rowHuman;
-    std::vector<QString> groups;
-    std::vector<size_t> rowIndex;
+    std::vector<double> human, ours;
+    FitSet set;
     for (size_t i = 0; i < words.size(); ++i) {
+        const WordAssessment &word = *words[i].word;
         human.push_back(words[i].rating);
-        ours.push_back(words[i].word->accuracy);
-        if (!words[i].word->omitted && !words[i].word->phones.empty()) {
-            rows.push_back({1.0, double(words[i].word->rawScore), PronunciationAssessor::heardShare(*words[i].word)});
-            rowHuman.push_back(words[i].rating * 10.0);
-            groups.push_back(words[i].speaker);
-            rowIndex.push_back(i);
-        }
+        ours.push_back(word.accuracy);
+        if (!word.omitted && !word.phones.empty())
+            set.add({1.0, double(word.rawScore), PronunciationAssessor::heardShare(word)}, words[i].rating,
+                    words[i].speaker, i);
     }
-    const std::vector<double> predicted = Calibration::leaveOneGroupOut(rows, rowHuman, groups);
-    for (size_t r = 0; r < rowIndex.size(); ++r)
-        loso[rowIndex[r]] = std::clamp(predicted[r], 0.0, 100.0);
+    const std::vector<double> loso = set.heldOut(words.size());
     std::printf("word accuracy, Pearson r with the raters (%zu words matched in order):\n", words.size());
     std::printf("  assessment, as calibrated in the source      %.3f\n", Calibration::pearson(ours, human));
     std::printf("  assessment, refitted leaving each speaker out %.3f   (target >= 0.25)\n", Calibration::pearson(loso, human));
     if (printFit) {
-        const std::vector<double> c = Calibration::fit(rows, rowHuman);
+        const std::vector<double> c = Calibration::fit(set.rows, set.rated);
         if (c.size() == 3)
             std::printf("  fit on all: kWordBase = %.2f, kWordSlope = %.4f, kWordHeard = %.2f\n", c[0], c[1], c[2]);
     }
