@@ -87,6 +87,10 @@ struct ComparisonResult
 // prepare() starts that work early, on SpeechWorker, while the learner is still speaking:
 // the model, the model voice, and the decoder of the recording (a fresh one). compare()
 // then waits for whatever preparation is still running and does only what is left.
+// When the request asks to assess, the recording is also aligned to the expected words
+// (PronunciationAssessor, on the samples already read), and so is the model voice: during
+// prepare() when possible, kept per process by the content of the voice file and the
+// sentence, so a repeated phrase aligns its voice once.
 //
 // Ownership: the engine owns its request and shares its backend and its working state with
 // the jobs it posts. Destroying it abandons them: a job not yet started does nothing, a
