@@ -20,6 +20,7 @@ struct PhoneAssessment
     QString heard;        // the phone heard instead, when the evidence names one; else empty
     qint64 startMs = 0;   // where the sound lies in the audio (both 0 when its word was omitted)
     qint64 endMs = 0;
+    float rawScore = 0.0f;  // the uncalibrated score the 0-100 score is mapped from
 };
 
 // How strongly a word is marked for the learner. Unmarked is the default: a word is marked
@@ -43,6 +44,7 @@ struct WordAssessment
     WordMark mark = WordMark::None;
     int weakPhone = -1;   // index into phones of the sound to work on; -1 when none is named
     std::vector<PhoneAssessment> phones;
+    float rawScore = 0.0f;  // the uncalibrated score accuracy is mapped from
 
     bool marked() const { return mark != WordMark::None; }
 };
@@ -54,5 +56,6 @@ struct AssessmentResult
 {
     bool valid = false;
     float accuracy = 0.0f;  // sentence accuracy, 0 to 100
+    float rawScore = 0.0f;  // the uncalibrated score accuracy is mapped from
     std::vector<WordAssessment> words;
 };

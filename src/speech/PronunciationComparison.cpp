@@ -1,5 +1,6 @@
 #include "PronunciationComparison.h"
 
+#include "PronunciationAssessor.h"
 #include "SpeechWorker.h"
 #include "ZQAppCommon.h"
 #include "ZQAudioUtil.h"
@@ -41,6 +42,9 @@ struct PronunciationComparison::State
     int generationCount = 0;
     QByteArray standardKey;
     std::optional<VoiceRecognition> standard;
+    std::unique_ptr<PronunciationAssessor> assessor;  // made on the first assessment
+    QByteArray standardAssessmentKey;
+    std::optional<AssessmentResult> standardAssessment;
 };
 
 namespace {
@@ -170,7 +174,8 @@ void ensureModel(PronunciationComparison::State &state)
 
 // Reads and recognises one audio file (no recognition without models).
 VoiceRecognition recogniseFile(PronunciationComparison::State &state, const QString &path,
-                               double *audioMs = nullptr, double *recognitionMs = nullptr)
+                               double *audioMs = nullptr, double *recognitionMs = nullptr,
+                               std::vector<qint16> *keptSamples = nullptr)
 {
     QElapsedTimer timer;
     timer.start();
@@ -179,6 +184,8 @@ VoiceRecognition recogniseFile(PronunciationComparison::State &state, const QStr
     recognition.audioStatus = ZQAudioUtil::decodeAudioDataFromFile(path, audio);
     std::vector<qint16> samples = ZQAudioUtil::getAudioDataShortForByte(audio);
     recognition.durationMs = qint64(samples.size()) * 1000 / ZQAudioUtil::kTargetSampleRate;
+    if (keptSamples)
+        *keptSamples = samples;
     if (audioMs)
         *audioMs = elapsedMs(timer);
     if (recognition.audioStatus != ZQAudioUtil::StatusOk || !state.models)
@@ -213,6 +220,71 @@ void ensureStandard(PronunciationComparison::State &state)
         state.cache->insert(key, *state.standard);
 }
 
+// The model voice's alignments, by the voice file's content, the sentence and the acoustic
+// model: a repeated phrase aligns its voice once per process.
+class StandardAssessments
+{
+public:
+    static StandardAssessments &shared()
+    {
+        static StandardAssessments assessments;
+        return assessments;
+    }
+    std::optional<AssessmentResult> find(const QByteArray &key)
+    {
+        std::lock_guard guard(m_lock);
+        const auto it = m_entries.constFind(key);
+        return it == m_entries.cend() ? std::nullopt : std::optional<AssessmentResult>(*it);
+    }
+    void insert(const QByteArray &key, const AssessmentResult &assessment)
+    {
+        std::lock_guard guard(m_lock);
+        if (m_entries.size() >= kCapacity)
+            m_entries.clear();  // phrases are few; starting over keeps the memory bounded
+        m_entries.insert(key, assessment);
+    }
+    void clear()
+    {
+        std::lock_guard guard(m_lock);
+        m_entries.clear();
+    }
+
+private:
+    static constexpr qsizetype kCapacity = 256;
+    std::mutex m_lock;
+    QHash<QByteArray, AssessmentResult> m_entries;
+};
+
+PronunciationAssessor &assessor(PronunciationComparison::State &state)
+{
+    if (!state.assessor)
+        state.assessor = std::make_unique<PronunciationAssessor>(state.request.acousticModelPath);
+    return *state.assessor;
+}
+
+// The model voice aligned to the expected words: this engine's own, else the cache's, else
+// a new alignment. Without a model voice there is none.
+void ensureStandardAssessment(PronunciationComparison::State &state)
+{
+    const QString &path = state.request.standardAudioPath;
+    if (!state.request.assess || path.isEmpty()) {
+        state.standardAssessment.reset();
+        return;
+    }
+    const QByteArray fileDigest = digestOfFiles({path});
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(fileDigest);
+    hash.addData(state.request.expectedSentence.toUtf8() + '\n' + state.request.acousticModelPath.toUtf8());
+    const QByteArray key = hash.result();
+    if (state.standardAssessment && state.standardAssessmentKey == key)
+        return;
+    std::optional<AssessmentResult> cached = fileDigest.isEmpty() ? std::nullopt : StandardAssessments::shared().find(key);
+    state.standardAssessment = cached ? *cached : assessor(state).assessFile(path, state.request.expectedSentence);
+    state.standardAssessmentKey = key;
+    if (!cached && !fileDigest.isEmpty() && state.standardAssessment->valid)
+        StandardAssessments::shared().insert(key, *state.standardAssessment);
+}
+
 void runPreparation(const std::shared_ptr<PronunciationComparison::State> &state, int ticket)
 {
     std::lock_guard guard(state->lock);
@@ -222,6 +294,9 @@ void runPreparation(const std::shared_ptr<PronunciationComparison::State> &state
     if (state->abandoned)
         return;
     ensureStandard(*state);
+    if (state->abandoned)
+        return;
+    ensureStandardAssessment(*state);
     if (state->abandoned || !state->models)
         return;
     state->backend->prepare(*state->models);
@@ -277,12 +352,24 @@ ComparisonResult PronunciationComparison::compare(const QString &recordingPath)
     result.timings.generationMs = elapsedMs(timer);
     ensureStandard(state);
     result.timings.standardMs = elapsedMs(timer);
-    result.estimated = recogniseFile(state, recordingPath, &result.timings.audioMs, &result.timings.recognitionMs);
+    std::vector<qint16> samples;
+    result.estimated = recogniseFile(state, recordingPath, &result.timings.audioMs, &result.timings.recognitionMs,
+                                     m_request.assess ? &samples : nullptr);
     timer.restart();
     result.score = ZQPSRecognizer::getScore(result.estimated.wordsInfo, m_request.expectedSentence,
                                             result.advice, state.fillerWords);
     result.panelScore = panelScore(result.score);
     result.timings.scoringMs = elapsedMs(timer);
+    if (m_request.assess) {
+        ensureStandardAssessment(state);
+        result.standardAssessment = state.standardAssessment;
+        result.timings.standardAssessmentMs = elapsedMs(timer);
+        // An unreadable recording is not assessed (the result says invalid).
+        result.assessment = result.estimated.audioStatus == ZQAudioUtil::StatusOk
+            ? assessor(state).assess(samples, m_request.expectedSentence)
+            : AssessmentResult();
+        result.timings.assessmentMs = elapsedMs(timer);
+    }
 
     result.standard = state.standard.value_or(VoiceRecognition());
     result.models = state.models;
@@ -312,4 +399,5 @@ void PronunciationComparison::clearCaches()
 {
     RecognitionCache::shared().clear();
     GeneratedModels::shared().clear();
+    StandardAssessments::shared().clear();
 }

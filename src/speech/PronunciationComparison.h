@@ -46,6 +46,8 @@ struct ComparisonTimings
     double audioMs = 0.0;        // reading the recording
     double recognitionMs = 0.0;  // recognising the recording
     double scoringMs = 0.0;
+    double assessmentMs = 0.0;   // assessing the recording (0 when not asked)
+    double standardAssessmentMs = 0.0;  // aligning the model voice (0 when prepared or cached)
 };
 
 // The typed result of one comparison.
@@ -85,6 +87,10 @@ struct ComparisonResult
 // prepare() starts that work early, on SpeechWorker, while the learner is still speaking:
 // the model, the model voice, and the decoder of the recording (a fresh one). compare()
 // then waits for whatever preparation is still running and does only what is left.
+// When the request asks to assess, the recording is also aligned to the expected words
+// (PronunciationAssessor, on the samples already read), and so is the model voice: during
+// prepare() when possible, kept per process by the content of the voice file and the
+// sentence, so a repeated phrase aligns its voice once.
 //
 // Ownership: the engine owns its request and shares its backend and its working state with
 // the jobs it posts. Destroying it abandons them: a job not yet started does nothing, a

@@ -21,11 +21,6 @@ constexpr int kErrorLevel = 2;
 
 bool g_decoderLogging = false;
 
-void applyDecoderLogging()
-{
-    err_set_logfp(g_decoderLogging ? stderr : nullptr);
-}
-
 struct ConfigDeleter
 {
     void operator()(cmd_ln_t *config) const { cmd_ln_free_r(config); }
@@ -50,6 +45,11 @@ void ZQPSRecognizer::setDecoderLogging(bool enabled)
 bool ZQPSRecognizer::decoderLogging()
 {
     return g_decoderLogging;
+}
+
+void ZQPSRecognizer::applyDecoderLogging()
+{
+    err_set_logfp(g_decoderLogging ? stderr : nullptr);
 }
 
 std::optional<ZQPSRecognizer::CommandSetup>
@@ -125,30 +125,35 @@ void ZQPSRecognizer::runRecognitionOnWavFileAtPath(const QString &path,
 
 void ZQPSRecognizer::runRecognitionOnSamples(std::vector<qint16> samples, Decoder decoder)
 {
-    if (!decoder)
+    runRecognitionOnSamples(std::move(samples), decoder.get());
+}
+
+void ZQPSRecognizer::runRecognitionOnSamples(std::vector<qint16> samples, ps_decoder_s *decoderPointer)
+{
+    if (!decoderPointer)
         return;
     SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     applyDecoderLogging();
     ZQTimer timer;
     timer.startTimer();
     m_audioData = std::move(samples);
-    ps_start_utt(decoder.get());
+    ps_start_utt(decoderPointer);
     // All size / 2 samples in one call, as one full utterance with search on.
-    const int searched = ps_process_raw(decoder.get(), m_audioData.data(), m_audioData.size(), FALSE, TRUE);
+    const int searched = ps_process_raw(decoderPointer, m_audioData.data(), m_audioData.size(), FALSE, TRUE);
     m_searchedFrames = searched < 0 ? 0 : searched;
     if (searched < 0)
         ZQLog::log(QStringLiteral("the decoder failed on %1 samples").arg(m_audioData.size()), kErrorLevel);
     ZQLog::log(QString::asprintf("\n processed the raw data in %f seconds", timer.getSpentTime()),
                kProgressLevel);
-    ps_end_utt(decoder.get());
+    ps_end_utt(decoderPointer);
 
-    generateLogPowerSpectrumData(decoder.get());
+    generateLogPowerSpectrumData(decoderPointer);
     ZQLog::log(QString::asprintf("\n get log power spectrum in %f seconds", timer.getSpentTime()),
                kProgressLevel);
 
     int32 bestScore = 0;
-    const char *hypothesis = ps_get_hyp(decoder.get(), &bestScore);
-    const int32 posterior = ps_get_prob(decoder.get());
+    const char *hypothesis = ps_get_hyp(decoderPointer, &bestScore);
+    const int32 posterior = ps_get_prob(decoderPointer);
     m_hypothesis = hypothesis ? QString::fromUtf8(hypothesis) : QString();
     // This decoder version numbers utterances internally and does not hand the id out.
     ZQLog::log(QStringLiteral("\n Pocketsphinx heard \"%1\" with a score of (%2) and an utterance ID of %3.")
@@ -157,7 +162,7 @@ void ZQPSRecognizer::runRecognitionOnSamples(std::vector<qint16> samples, Decode
                    .arg(QStringLiteral("(none)")),
                kProgressLevel);
 
-    getEveryWordProb(decoder.get());
+    getEveryWordProb(decoderPointer);
     ZQLog::log(QString::asprintf("\n get the porb of every word in %f seconds", timer.getSpentTime()),
                kProgressLevel);
 }

@@ -73,6 +73,9 @@ public:
     // initializeDecoder() that has not decoded anything yet; the decoder is released at the
     // end. A null decoder leaves every result as it was.
     void runRecognitionOnSamples(std::vector<qint16> samples, Decoder decoder);
+    // The same run with a decoder the caller keeps (configured and ready for an utterance,
+    // e.g. with a grammar search); it is left as the run ends, ready for the next one.
+    void runRecognitionOnSamples(std::vector<qint16> samples, ps_decoder_s *decoder);
 
     // Decodes a file of raw 16-bit samples with only "-hmm", "-lm" and "-dict" set, prints
     // "Recognized: <text>" and fills wordsInfo. Returns 0 on success, 1 otherwise.
@@ -120,6 +123,9 @@ public:
     // The decoder library's own log (off by default; on, it goes to stderr).
     static void setDecoderLogging(bool enabled);
     static bool decoderLogging();
+    // Points the decoder library's log where decoderLogging() says; call under
+    // SpeechLibraryLock before using a decoder made elsewhere.
+    static void applyDecoderLogging();
 
     // Scoring. Fills `advices` with "no_voice", "no_right_word", "wrong_sequence" and
     // "words_score" as they apply and returns a score from 0 to 100. Records whose word is

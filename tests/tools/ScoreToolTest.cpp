@@ -72,6 +72,33 @@ TEST(ScoreTool, ScoresTheRightSentenceFarAboveAnotherSentence)
     for (const char *file : {"/test.arpa", "/test.DMP", "/test.dic"})
         EXPECT_TRUE(QFile::exists(models + file)) << file;
 
+    // The assessment: every expected word in order, in the audio, with its sounds.
+    const QJsonObject assessment = right.value("assessment").toObject();
+    EXPECT_GT(assessment.value("accuracy").toDouble(), 50.0);
+    const QJsonArray assessed = assessment.value("words").toArray();
+    QStringList assessedWords;
+    qint64 previousEnd = 0;
+    for (const QJsonValue &value : assessed) {
+        const QJsonObject word = value.toObject();
+        assessedWords.append(word.value("word").toString());
+        EXPECT_GE(word.value("startMs").toInteger(), previousEnd);
+        EXPECT_GT(word.value("endMs").toInteger(), word.value("startMs").toInteger());
+        EXPECT_TRUE(word.value("accuracy").isDouble());
+        EXPECT_EQ(word.value("omitted"), QJsonValue(false));
+        EXPECT_EQ(word.value("marked"), QJsonValue(false));
+        const QJsonArray phones = word.value("phones").toArray();
+        ASSERT_FALSE(phones.isEmpty());
+        for (const QJsonValue &phone : phones) {
+            const QJsonObject sound = phone.toObject();
+            EXPECT_FALSE(sound.value("phone").toString().isEmpty());
+            EXPECT_FALSE(sound.value("ipa").toString().isEmpty());
+            EXPECT_TRUE(sound.value("score").isDouble());
+            EXPECT_TRUE(sound.contains("heard"));
+        }
+        previousEnd = word.value("endMs").toInteger();
+    }
+    EXPECT_EQ(assessedWords, QStringList({"where", "is", "the", "train", "station"}));
+
     // The same reading judged against another sentence of the corpus scores far lower.
     const QJsonObject wrong = runTool({"--corpus", corpus, "How much does this cost?", station}, &exitCode);
     ASSERT_EQ(exitCode, 0);

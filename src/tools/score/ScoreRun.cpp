@@ -1,5 +1,7 @@
 #include "ScoreRun.h"
 
+#include "AssessmentJson.h"
+
 #include "speech/PronunciationComparison.h"
 
 #include <QJsonArray>
@@ -36,6 +38,7 @@ QJsonObject run(const ScoreRequest &request, int *exitCode)
     comparisonRequest.phraseContents = request.corpusLines;
     comparisonRequest.acousticModelPath = request.acousticModelPath;
     comparisonRequest.modelDirectory = request.modelDirectory;
+    comparisonRequest.assess = true;
     PronunciationComparison comparison(comparisonRequest);
     const ComparisonResult result = comparison.compare(request.audioPath);
 
@@ -58,7 +61,9 @@ QJsonObject run(const ScoreRequest &request, int *exitCode)
     json.insert("timingsMs", QJsonObject{{"generation", result.timings.generationMs},
                                          {"decode", result.timings.audioMs},
                                          {"recognition", result.timings.recognitionMs},
-                                         {"scoring", result.timings.scoringMs}});
+                                         {"scoring", result.timings.scoringMs},
+                                         {"assessment", result.timings.assessmentMs}});
+    json.insert("assessment", AssessmentJson::toJson(result.assessment.value_or(AssessmentResult())));
     return json;
 }
 }

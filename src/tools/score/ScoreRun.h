@@ -9,6 +9,7 @@
 // expected sentence's words plus those of the first phrases of the phrase list (lines 0 to
 // floor(n / 5) of the corpus), the recording is recognised, and its words are scored
 // against the sentence. Every word carries its start and end in the audio (startMs, endMs).
+// "assessment" adds the alignment-based assessment of the recording (AssessmentJson.h).
 //
 // Thread: the caller's. Failure results: `run` returns a JSON object with an "error" text
 // and sets *exitCode to 1 when the audio cannot be read or the model cannot be generated;

@@ -1,5 +1,5 @@
 // phrasebook-score [--corpus FILE] [--model-dir DIR] [--acoustic-model DIR] EXPECTED AUDIO
-// Prints one JSON object: score, hypothesis, advice, words, frames, timingsMs.
+// Prints one JSON object: score, hypothesis, advice, words, frames, timingsMs, assessment.
 // Exit status: 0 scored, 1 the audio or the model failed (JSON "error"), 2 wrong arguments.
 #include "platform/foundation/ResourceLocator.h"
 #include "ScoreRun.h"
