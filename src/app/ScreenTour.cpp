@@ -11,7 +11,6 @@
 #include "PhraseCardVC.h"
 #include "speech/views/SpectrumCompView.h"
 #include "speech/views/WordStripView.h"
-#include "TourAssessment.h"
 #include "WordWriteView.h"
 #include "platform/ui/Window.h"
 #include "audio/ZQListPlayerBoxView.h"
@@ -170,19 +169,15 @@ QList<ScreenTour::Step> defaultSteps()
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       return card && card->spectrumCompView();
                   }});
-    // The words over the learner's voiceprint, from a made-up assessment of the recording
-    // (TourAssessment), then one of them played in both voices.
+    // The words over the learner's voiceprint, from the comparison's own assessment of the
+    // recording (marks appear only for a reading with mistakes, e.g. --microphone FILE),
+    // then one of them played in both voices.
     steps.append({QStringLiteral("compare-words"),
                   [](Window *window) {
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       SpectrumCompView *panel = card ? card->spectrumCompView() : nullptr;
                       if (!panel)
                           return QStringLiteral("the comparison panel is not open");
-                      const ComparisonResult &result = panel->comparisonResult();
-                      const QString dictionary = panel->dictionaryPath().value_or(QString());
-                      panel->showWordStrip(
-                          TourAssessment::make(panel->standardText(), result.estimated, dictionary, true),
-                          TourAssessment::make(panel->standardText(), result.standard, dictionary, false));
                       return panel->wordStripView() ? QString()
                                                     : QStringLiteral("the comparison drew no words");
                   },
