@@ -1,10 +1,10 @@
+#include "ScoreToolSupport.h"
 #include "support/TestSupport.h"
 #include "tools/score/BatchList.h"
 #include "tools/score/BatchScorer.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -13,42 +13,15 @@
 
 #include <cstdio>
 
+using namespace ScoreToolSupport;
+
 namespace {
-const QString kProgram = QStringLiteral(PHRASEBOOK_SCORE_PROGRAM);
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QString synthesize(const QString &folder, const QString &name, const QString &text)
-{
-    const QString raw = folder + "/" + name + "-raw.wav";
-    const QString wav = folder + "/" + name + ".wav";
-    if (TestSupport::runProgram("flite", {"-voice", "slt", "-t", text, "-o", raw}) != 0)
-        return {};
-    if (TestSupport::runProgram("sox", {raw, "-r", "16000", "-c", "1", wav}) != 0)
-        return {};
-    return wav;
-}
-
-QList<QJsonObject> jsonLines(const QByteArray &bytes)
-{
-    QList<QJsonObject> objects;
-    for (const QByteArray &line : bytes.split('\n')) {
-        if (line.startsWith('{'))
-            objects.append(QJsonDocument::fromJson(line).object());
-    }
-    return objects;
-}
-
-// Runs phrasebook-score; standard output alone (progress and warnings go to the error stream).
+// Runs phrasebook-score; its standard output alone (progress and warnings go to the error
+// stream).
 QByteArray runTool(const QStringList &arguments, int *exitCode)
 {
     QProcess process;
-    process.start(kProgram, arguments);
+    process.start(QStringLiteral(PHRASEBOOK_SCORE_PROGRAM), arguments);
     if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit) {
         *exitCode = -1;
         return {};
@@ -87,8 +60,8 @@ TEST(BatchList, KeepsEveryScoredLineInOrderWithItsProblem)
 {
     const QString folder = TestSupport::freshDirectory("batchlist");
     QDir().mkpath(folder + "/audio");
-    writeFile(folder + "/audio/a.wav", "x");
-    writeFile(folder + "/b.wav", "x");
+    ASSERT_TRUE(writeFile(folder + "/audio/a.wav", "x"));
+    ASSERT_TRUE(writeFile(folder + "/b.wav", "x"));
     const QString text = "# sentence<TAB>file\n"
                          "Good morning.\taudio/a.wav\r\n"
                          "\n"
@@ -117,7 +90,7 @@ TEST(BatchList, KeepsEveryScoredLineInOrderWithItsProblem)
 
     QList<BatchEntry> read;
     QString error;
-    writeFile(folder + "/latin1.tsv", "Caf\xE9.\ta.wav\n");
+    ASSERT_TRUE(writeFile(folder + "/latin1.tsv", "Caf\xE9.\ta.wav\n"));
     EXPECT_FALSE(BatchList::read(folder + "/latin1.tsv", &read, &error));
     EXPECT_EQ(error, "the list " + folder + "/latin1.tsv is not UTF-8 text");
     EXPECT_FALSE(BatchList::read(folder + "/none.tsv", &read, &error));
@@ -176,13 +149,13 @@ TEST(BatchScore, ScoresAListOnTwoProcessesAsTheSingleFileModeDoes)
     const QString station = synthesize(folder, "station", "Where is the train station?");
     const QString doctor = synthesize(folder, "doctor", "I need a doctor.");
     ASSERT_FALSE(station.isEmpty() || doctor.isEmpty()) << "flite or sox could not make the test speech";
-    writeFile(folder + "/junk.wav", "RIFF this is not audio");
-    writeFile(folder + "/corpus.txt", "How much does this cost?\nI need a doctor.\n");
-    writeFile(folder + "/list.tsv", "Where is the train station?\tstation.wav\n"
+    ASSERT_TRUE(writeFile(folder + "/junk.wav", "RIFF this is not audio"));
+    ASSERT_TRUE(writeFile(folder + "/corpus.txt", "How much does this cost?\nI need a doctor.\n"));
+    ASSERT_TRUE(writeFile(folder + "/list.tsv", "Where is the train station?\tstation.wav\n"
                                     "I need a doctor.\t" + doctor.toUtf8() + "\n"
                                     "a line without a tab\n"
                                     "Hello.\tjunk.wav\n"
-                                    "Where is the train station?\tdoctor.wav\n");
+                                    "Where is the train station?\tdoctor.wav\n"));
     int exitCode = -1;
     const QList<QJsonObject> results =
         jsonLines(runTool({"--batch", folder + "/list.tsv", "--jobs", "2", "--corpus", folder + "/corpus.txt"}, &exitCode));
@@ -205,7 +178,7 @@ TEST(BatchScore, ScoresAListOnTwoProcessesAsTheSingleFileModeDoes)
         EXPECT_EQ(results[1].value(key), single.value(key)) << key;
 
     // Only scored lines: exit 0.
-    writeFile(folder + "/good.tsv", "I need a doctor.\tdoctor.wav\n");
+    ASSERT_TRUE(writeFile(folder + "/good.tsv", "I need a doctor.\tdoctor.wav\n"));
     EXPECT_EQ(jsonLines(runTool({"--batch", folder + "/good.tsv", "--jobs", "1"}, &exitCode)).size(), 1);
     EXPECT_EQ(exitCode, 0);
 }
@@ -213,8 +186,8 @@ TEST(BatchScore, ScoresAListOnTwoProcessesAsTheSingleFileModeDoes)
 TEST(BatchScore, WrongBatchArgumentsExitTwo)
 {
     const QString folder = TestSupport::freshDirectory("batchargs");
-    writeFile(folder + "/list.tsv", "Hello.\thello.wav\n");
-    writeFile(folder + "/empty.tsv", "# nothing\n\n");
+    ASSERT_TRUE(writeFile(folder + "/list.tsv", "Hello.\thello.wav\n"));
+    ASSERT_TRUE(writeFile(folder + "/empty.tsv", "# nothing\n\n"));
     int exitCode = -1;
     for (const QStringList &arguments :
          {QStringList{"--batch", folder + "/list.tsv", "--jobs", "0"},

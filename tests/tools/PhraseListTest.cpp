@@ -122,9 +122,11 @@ TEST_F(PhraseList, BadListsNameTheLineAndColumn)
               "list.csv:3: column 3: the row has 3 fields but the header names only 2 columns");
     EXPECT_EQ(load("list.csv", "en,fr\n\"Good.,Bon.\n"), "list.csv: line 2, column 1: the quoted field never ends "
                                                          "(a closing quote is missing)");
-    errors = load("list.txt", "Good morning.\nGood: morning\n,,,\n");
+    errors = load("list.txt", "Good morning.\nGood: morning\n,,,\nGood mornin.\n");
     EXPECT_TRUE(errors.contains("list.txt:2: the phrase \"Good: morning\" holds the character \":\"")) << errors.toStdString();
     EXPECT_TRUE(errors.contains("list.txt:3: the phrase \",,,\" holds no word")) << errors.toStdString();
+    // The accepted lines' words are checked in the same run.
+    EXPECT_TRUE(errors.contains("list.txt:4: the word \"mornin\"")) << errors.toStdString();
     EXPECT_EQ(load("list.txt", "# only a comment\n\n"), "list.txt: holds no phrase");
     EXPECT_EQ(load("list.txt", "Good \xFF morning.\n"), "list.txt: is not UTF-8 text (save it as UTF-8)");
     QByteArray tooMany;

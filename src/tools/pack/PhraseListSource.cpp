@@ -125,7 +125,9 @@ bool PhraseListSource::load(const QString &path, const QString &name, qint64 id,
         error(0, QStringLiteral("holds %1 phrases; a list may hold at most %2 (split it into several lists)")
                      .arg(m_category.phrases.size())
                      .arg(maximumPhrases));
-    if (m_errors.isEmpty() && !lookupText.isNull())
+    // The accepted phrases' words are checked even when other lines are wrong, so one run
+    // lists every problem.
+    if (!lookupText.isNull() && !m_category.phrases.isEmpty())
         checkWords(lookupText);
     return m_errors.isEmpty();
 }
