@@ -14,7 +14,9 @@ struct Options
                                              "(375x812 with safe-area insets), tablet (768x1024)."),
                               QStringLiteral("se|phone|notch|tablet")};
     QCommandLineOption resources{QStringLiteral("resources"),
-                                 QStringLiteral("Folder holding resources.bundle and EnglishAcousticModel.bundle."),
+                                 QStringLiteral("Folder holding resources.bundle and EnglishAcousticModel.bundle; or "
+                                                "an extra catalogue written by phrasebook-pack, whose categories are "
+                                                "shown after the built-in ones (may be given more than once)."),
                                  QStringLiteral("DIR")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QStringLiteral("The learner's language for this run (%1); the stored preference "
@@ -77,10 +79,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         }
         result.device = *profile;
     }
-    if (parser.isSet(options.resources)) {
-        result.resourcesDirectory = parser.value(options.resources);
-        if (result.resourcesDirectory.isEmpty()) {
+    for (const QString &folder : parser.values(options.resources)) {
+        if (folder.isEmpty()) {
             result.error = QStringLiteral("--resources needs a folder.");
+            return result;
+        }
+        if (AppCommon::isExtraCatalogue(folder)) {
+            result.extraCatalogues.append(QFileInfo(folder).absoluteFilePath());
+        } else if (result.resourcesDirectory.isEmpty()) {
+            result.resourcesDirectory = folder;
+        } else {
+            result.error = QStringLiteral("--resources: '%1' and '%2' are both resource folders; give one (an extra "
+                                          "catalogue is a folder of category folders).")
+                               .arg(result.resourcesDirectory, folder);
             return result;
         }
     }

@@ -7,7 +7,9 @@
 
 // The application's own command line (beside the phone behaviour):
 //   --device se|phone|notch|tablet   window preset (default phone)
-//   --resources DIR                  folder holding resources.bundle and EnglishAcousticModel.bundle
+//   --resources DIR                  folder holding resources.bundle and EnglishAcousticModel.bundle,
+//                                    or (repeatable) an extra catalogue: a folder of category
+//                                    folders as phrasebook-pack writes them
 //   --language CODE                  the learner's language for this run (the stored
 //                                    "LanguageType" preference is left as it is)
 //   --screenshot FILE                start, let the first screen settle, save the window as PNG, exit 0
@@ -24,6 +26,7 @@ class CommandLine
 public:
     DeviceProfile device = DeviceProfile::defaultProfile();
     QString resourcesDirectory;
+    QStringList extraCatalogues;  // absolute paths, in command-line order
     QString language;
     QString screenshotPath;
     QString tourDirectory;

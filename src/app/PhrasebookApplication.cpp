@@ -150,6 +150,7 @@ int applyOptions(const CommandLine &options)
     Screen::setDevice(options.device);
     if (!options.resourcesDirectory.isEmpty())
         ResourceLocator::setCommandLineRoot(options.resourcesDirectory);
+    AppCommon::setExtraCatalogueFolders(options.extraCatalogues);
     if (!options.language.isEmpty())
         AppCommon::setLanguageOverride(options.language);
     if (!options.microphoneFile.isEmpty() && !useMicrophoneFile(options.microphoneFile))

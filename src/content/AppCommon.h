@@ -54,10 +54,23 @@ QString getVoicePath(const PhraseInfo &phrase);
 QString getCoverPath(const CategoryInfo &category);
 QString imageFileName(const QString &phraseId);  // MD5 name without ".jpg"
 
+// Extra catalogues (bundles written by phrasebook-pack, e.g. a teacher's own list) add their
+// categories after the installed ones, each extra catalogue's sorted by id as text: the
+// folders given here (the command line's), then every folder in the learner's
+// "<Documents>/catalogues". They are read with the category list. An extra category that
+// cannot be read completely, or whose category or phrase id is taken already (ids name the
+// learner's recordings, so none is ever renumbered), is left out with a notice on stderr
+// (catalogueNotices()); it never stops the app.
+void setExtraCatalogueFolders(const QStringList &folders);  // forgotten by resetCatalogue()
+const QStringList &catalogueNotices();
+// Whether `folder` is a catalogue of category folders rather than a resource root (it has
+// no resources.bundle and at least one sub-folder holding a pkgInfo).
+bool isExtraCatalogue(const QString &folder);
+
 // Loads every category and phrase list; false (with catalogueError()) on an installation error.
 bool preloadCatalogue();
 QString catalogueError();
-// Tests: forget the caches and the recorded error; the next call loads again from `bundle`
+// Tests: forget the caches, the recorded error and the extra folders; the next call loads again from `bundle`
 // (empty: the located bundle).
 void resetCatalogue(const QString &bundlePath = QString());
 

@@ -154,6 +154,28 @@ TEST(ApplicationRunTest, BrokenContentExitsWithAMessageNamingTheFile)
     EXPECT_EQ(run({"--resources", TestSupport::freshDirectory(QStringLiteral("empty"))}, &output), 1);
 }
 
+TEST(ApplicationRunTest, AnExtraCatalogueJoinsTheBuiltInOneAndItsBrokenPartsAreLeftOut)
+{
+    const QString root = fixtureRoot(2);
+    const QString extra = TestSupport::freshDirectory(QStringLiteral("extra"));
+    AppFixture::writeCategory(extra, 900001, QStringLiteral("Class 3B"), QColor::fromHsv(200, 200, 200));
+    AppFixture::writeCategory(extra, 2, QStringLiteral("Clash"), QColor::fromHsv(300, 200, 200));
+
+    // A folder of category folders is an extra catalogue; a second resource root is an error.
+    const CommandLine both = parse({"--resources", root, "--resources", extra});
+    EXPECT_TRUE(both.error.isEmpty()) << both.error.toStdString();
+    EXPECT_EQ(both.resourcesDirectory, root);
+    EXPECT_EQ(both.extraCatalogues, QStringList{extra});
+    EXPECT_TRUE(parse({"--resources", root, "--resources", fixtureRoot(1)}).error.contains("both resource folders"));
+
+    const QString picture = TestSupport::freshDirectory(QStringLiteral("shot")) + QStringLiteral("/main.png");
+    QString output;
+    ASSERT_EQ(run({"--resources", root, "--resources", extra, "--screenshot", picture}, &output), 0)
+        << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("its id 2 is already used by the category"))) << output.toStdString();
+    EXPECT_FALSE(QImage(picture).isNull());
+}
+
 TEST(ApplicationRunTest, LaunchProbeReportsTheFirstPaint)
 {
     QString output;

@@ -1,3 +1,4 @@
+#include "ScoreToolSupport.h"
 #include "support/MediaTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -8,19 +9,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using ScoreToolSupport::synthesize;
+
 namespace {
 const QString kProgram = QStringLiteral(PHRASEBOOK_SCORE_PROGRAM);
-
-QString synthesize(const QString &folder, const QString &name, const QString &text)
-{
-    const QString raw = folder + "/" + name + "-raw.wav";
-    const QString wav = folder + "/" + name + ".wav";
-    if (TestSupport::runProgram("flite", {"-voice", "slt", "-t", text, "-o", raw}) != 0)
-        return {};
-    if (TestSupport::runProgram("sox", {raw, "-r", "16000", "-c", "1", wav}) != 0)
-        return {};
-    return wav;
-}
 
 QJsonObject runTool(const QStringList &arguments, int *exitCode)
 {

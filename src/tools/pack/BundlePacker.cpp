@@ -2,6 +2,7 @@
 
 #include "content/AppCommon.h"
 #include "CardRenderer.h"
+#include "PhraseListSource.h"
 #include "VoiceSynthesizer.h"
 #include "content/ZQCryptor.h"
 #include "platform/foundation/AtomicFile.h"
@@ -219,14 +220,8 @@ int BundlePacker::run()
     if (!readLookupList(&lookupText))
         return 1;
     CatalogueSource source;
-    if (!source.load(m_options.sourceFolder, lookupText)) {
-        for (const QString &message : source.errors())
-            fail(message);
-        fail(QStringLiteral("%1 problem(s) in %2; nothing written")
-                 .arg(source.errors().size())
-                 .arg(m_options.sourceFolder));
+    if (!loadSource(lookupText, &source))
         return 1;
-    }
     CardRenderer renderer;
     QString failure;
     if (!renderer.initialise(&failure)) {
@@ -243,6 +238,25 @@ int BundlePacker::run()
                  qPrintable(QDir::toNativeSeparators(m_options.outputFolder)), clock.elapsed() / 1000.0);
     std::fflush(m_out);
     return 0;
+}
+
+bool BundlePacker::loadSource(const QString &lookupText, CatalogueSource *source)
+{
+    QStringList errors;
+    if (PhraseListSource::isPhraseList(m_options.sourceFolder)) {
+        PhraseListSource list;
+        if (list.load(m_options.sourceFolder, m_options.categoryName, m_options.categoryId, lookupText))
+            source->adopt(list.category());
+        errors = list.errors();
+    } else if (!source->load(m_options.sourceFolder, lookupText)) {
+        errors = source->errors();
+    }
+    if (errors.isEmpty())
+        return true;
+    for (const QString &message : std::as_const(errors))
+        fail(message);
+    fail(QStringLiteral("%1 problem(s) in %2; nothing written").arg(errors.size()).arg(m_options.sourceFolder));
+    return false;
 }
 
 bool BundlePacker::readLookupList(QString *lookupText)

@@ -8,7 +8,8 @@
 
 class CardRenderer;
 
-// Turns a catalogue source folder into an installed resources bundle:
+// Turns a catalogue source folder, or a teacher's phrase list file (.txt, .csv: one category,
+// see PhraseListSource), into an installed resources bundle:
 //
 //   OUTPUT/<categoryId>/pkgInfo            plain JSON: id, name, nameTrans
 //   OUTPUT/<categoryId>/phrasesInfo        Base64 DES text (content key) of the JSON array
@@ -37,6 +38,10 @@ public:
         QString outputFolder;
         QString lookupListPath;
         int jobs = 2;
+        // A phrase list file as the source (PhraseListSource): its category's name and id
+        // (empty / 0: from the file name).
+        QString categoryName;
+        qint64 categoryId = 0;
     };
 
     explicit BundlePacker(Options options, FILE *out = stdout, FILE *err = stderr);
@@ -44,6 +49,9 @@ public:
 
 private:
     bool readLookupList(QString *lookupText);
+    // The source folder, or the phrase list file as a one-category source; prints every
+    // problem when it cannot be used.
+    bool loadSource(const QString &lookupText, CatalogueSource *source);
     // Every icon name known, the voice programs installed.
     bool checkToolsAndIcons(const CatalogueSource &source, const CardRenderer &renderer);
     // Writes the bundle beside OUTPUT and puts it in place.

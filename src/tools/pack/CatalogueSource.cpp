@@ -306,18 +306,31 @@ std::optional<CatalogueSource::Phrase> CatalogueSource::readPhrase(const QJsonVa
     return phrase;
 }
 
-QString CatalogueSource::checkedText(const QString &txt, const QString &name, const QString &where)
+QString CatalogueSource::textProblem(const QString &txt)
 {
     for (const QChar c : txt) {
         if (!allowedTextCharacter(c)) {
-            error(name, QStringLiteral("%1: \"txt\" holds the character \"%2\" (U+%3); only ASCII "
-                                       "letters, spaces, apostrophes and . , ? ! are allowed")
-                            .arg(where, QString(c))
-                            .arg(c.unicode(), 4, 16, QLatin1Char('0')));
-            break;
+            return QStringLiteral("holds the character \"%1\" (U+%2); only ASCII letters, spaces, apostrophes "
+                                  "and . , ? ! are allowed")
+                .arg(QString(c))
+                .arg(c.unicode(), 4, 16, QLatin1Char('0'));
         }
     }
     if (CorpusText::dictionaryWords(txt).isEmpty())
-        error(name, QStringLiteral("%1: \"txt\" holds no word").arg(where));
+        return QStringLiteral("holds no word");
+    return {};
+}
+
+QString CatalogueSource::checkedText(const QString &txt, const QString &name, const QString &where)
+{
+    const QString problem = textProblem(txt);
+    if (!problem.isEmpty())
+        error(name, QStringLiteral("%1: \"txt\" %2").arg(where, problem));
     return txt;
+}
+
+void CatalogueSource::adopt(Category category)
+{
+    m_errors.clear();
+    m_categories = {std::move(category)};
 }

@@ -57,6 +57,10 @@ public:
 
     // lookupText: the pronunciation lookup list; null to skip the word check.
     bool load(const QString &folder, const QString &lookupText);
+    // Takes one category checked elsewhere (a phrase list file) as the whole source.
+    void adopt(Category category);
+    // Why `txt` cannot be a phrase text ("holds the character ..."); empty when it can.
+    static QString textProblem(const QString &txt);
 
     const QList<Category> &categories() const { return m_categories; }
     const QStringList &errors() const { return m_errors; }
