@@ -169,20 +169,8 @@ QList<ScreenTour::Step> defaultSteps()
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);
                       return card && card->spectrumCompView();
                   }});
-    // The words over the learner's voiceprint, from the comparison's own assessment of the
-    // recording (marks appear only for a reading with mistakes, e.g. --microphone FILE),
-    // then one of them played in both voices.
-    steps.append({QStringLiteral("compare-words"),
-                  [](Window *window) {
-                      PhraseCardVC *card = topScreen<PhraseCardVC>(window);
-                      SpectrumCompView *panel = card ? card->spectrumCompView() : nullptr;
-                      if (!panel)
-                          return QStringLiteral("the comparison panel is not open");
-                      return panel->wordStripView() ? QString()
-                                                    : QStringLiteral("the comparison drew no words");
-                  },
-                  300,
-                  {}});
+    // One of the words over the learner's voiceprint (drawn from the comparison's own
+    // assessment of the recording) played in both voices.
     steps.append({QStringLiteral("compare-word-playing"),
                   [](Window *window) {
                       PhraseCardVC *card = topScreen<PhraseCardVC>(window);

@@ -12,7 +12,7 @@ class Window;
 // The --tour walk: from the main screen it visits every screen that exists, saving the
 // window after each step as DIR/<name>.png (main.png, category.png, category-playing.png,
 // category-faster.png, category-paused.png, card.png, card-hidden.png, write.png,
-// card-recording.png, compare.png, compare-words.png, compare-word-playing.png), then
+// card-recording.png, compare.png, compare-word-playing.png), then
 // reports its
 // exit status. Each step acts on the screen the
 // previous step left (opening a screen, pressing a player button) and waits for the

@@ -13,6 +13,7 @@
 
 #include <pocketsphinx.h>
 #include <sphinxbase/fsg_model.h>
+#include <sphinxbase/glist.h>
 
 #include <algorithm>
 #include <cmath>
@@ -295,7 +296,9 @@ public:
             null(start, next, kSkipProbability);
         }
         silenceOrNothing(count, m_fsg->final_state);
-        fsg_model_null_trans_closure(m_fsg, nullptr);
+        // The closure returns the list of null transitions it found; the transitions belong
+        // to the grammar, the list's nodes to us.
+        glist_free(fsg_model_null_trans_closure(m_fsg, nullptr));
         return m_fsg;
     }
 
