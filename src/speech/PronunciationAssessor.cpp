@@ -395,6 +395,7 @@ PronunciationAssessor::align(const std::vector<qint16> &samples, const Plan &pla
     // keeps the frames a fresh front end keeps and the frame-to-audio mapping holds.
     ps_start_stream(decoder);
     ZQPSRecognizer recognizer;
+    recognizer.setWantsPowerSpectrum(false);  // the alignment needs the word times only
     recognizer.runRecognitionOnSamples(samples, decoder);
     const QList<WordTime> times = recognizer.wordTimes();
     Decoding decoding;

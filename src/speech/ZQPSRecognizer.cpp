@@ -228,8 +228,9 @@ void ZQPSRecognizer::generateLogPowerSpectrumData(ps_decoder_s *decoder)
             frames.append(frames.isEmpty() ? 0 : frames.last() + 1);
     }
 
-    m_powerSpectrumInfo = PowerSpectrumFrontEnd::logPowerSpectrum(
-        m_audioData.data(), m_audioData.size(), frames, kept->framing, 128);
+    if (m_wantsPowerSpectrum)
+        m_powerSpectrumInfo = PowerSpectrumFrontEnd::logPowerSpectrum(
+            m_audioData.data(), m_audioData.size(), frames, kept->framing, 128);
     m_frameShiftSeconds = kept->framing.sampleRate > 0
         ? kept->framing.frameShift / kept->framing.sampleRate
         : 0.0;

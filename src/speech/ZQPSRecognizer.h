@@ -94,8 +94,12 @@ public:
                                                          bool isJSGF);
 
     // Fill powerSpectrumInfo / wordsInfo from a decoder that has finished an utterance over
-    // audioData().
+    // audioData(). The frame-to-audio mapping is always made; the spectrum only while
+    // wantsPowerSpectrum() (a caller that needs word times only, such as an alignment,
+    // turns it off and skips the FFT of every frame).
     void generateLogPowerSpectrumData(ps_decoder_s *decoder);
+    bool wantsPowerSpectrum() const { return m_wantsPowerSpectrum; }
+    void setWantsPowerSpectrum(bool wanted) { m_wantsPowerSpectrum = wanted; }
     void getEveryWordProb(ps_decoder_s *decoder);
 
     const std::vector<qint16> &audioData() const { return m_audioData; }
@@ -162,4 +166,5 @@ private:
     QList<double> m_frameTimes;
     double m_frameShiftSeconds = 0.0;
     qint64 m_searchedFrames = -1;  // frames the decoder searched in the last utterance
+    bool m_wantsPowerSpectrum = true;
 };
