@@ -15,6 +15,8 @@
 #include <QHash>
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <utility>
@@ -159,13 +161,13 @@ void setLanguageOverride(const QString &code) { languageOverride() = code; }
 double testDuration()
 {
     const double value = Preferences::value(QLatin1String(kTestDurationKey)).toDouble();
-    return value > 0 ? value : 60.0;
+    return value > 0 && std::isfinite(value) ? value : 60.0;
 }
 
 double playSpeed()
 {
     const double value = Preferences::value(QLatin1String(kPlaySpeedKey)).toDouble();
-    return value > 0 ? value : 1.0;
+    return value > 0 && std::isfinite(value) ? value : 1.0;
 }
 
 void setPlaySpeed(double speed) { Preferences::setValue(QLatin1String(kPlaySpeedKey), speed); }
@@ -323,7 +325,10 @@ qint64 getTotalExp() { return totalExp(getUserInfo()); }
 
 QString formatDuration(double seconds)
 {
-    const long long total = static_cast<long long>(seconds);
+    // A damaged preference can hold any double; converting one past the integer range is
+    // undefined, so show such values at a bound of 100000 hours.
+    constexpr double kLongest = 100000.0 * 3600.0;
+    const long long total = seconds > 0 ? static_cast<long long>(std::min(seconds, kLongest)) : 0;
     const long long h = total / 3600;
     const long long m = total / 60;
     const long long s = total % 60;

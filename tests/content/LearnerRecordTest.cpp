@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -176,6 +177,10 @@ TEST(Preferences, DefaultsForAbsentOrNonPositiveValues)
     AppCommon::setTestDuration(-5);
     EXPECT_DOUBLE_EQ(AppCommon::playSpeed(), 1.0);
     EXPECT_DOUBLE_EQ(AppCommon::testDuration(), 60.0);
+    AppCommon::setPlaySpeed(std::numeric_limits<double>::infinity());
+    AppCommon::setTestDuration(std::numeric_limits<double>::infinity());
+    EXPECT_DOUBLE_EQ(AppCommon::playSpeed(), 1.0);
+    EXPECT_DOUBLE_EQ(AppCommon::testDuration(), 60.0);
 }
 
 TEST(Preferences, FormatDuration)
@@ -185,6 +190,10 @@ TEST(Preferences, FormatDuration)
     EXPECT_EQ(AppCommon::formatDuration(300), "05:00");
     EXPECT_EQ(AppCommon::formatDuration(3725), "01:02:05");
     EXPECT_EQ(AppCommon::formatDuration(0), "00:00");
+    // Values a damaged preference may hold.
+    EXPECT_EQ(AppCommon::formatDuration(-5), "00:00");
+    EXPECT_EQ(AppCommon::formatDuration(std::nan("")), "00:00");
+    EXPECT_EQ(AppCommon::formatDuration(1.0e300), "100000:00:00");
 }
 
 // A record holding the largest integers (a damaged or edited file): counting and the

@@ -113,6 +113,9 @@ TEST_F(PackTest, rejectsBadSourcesWithoutWritingAnything)
          {QStringLiteral("1-greetings.json"), QStringLiteral("category 1"), QStringLiteral("\"name\"")}},
         {"id of the wrong type", editFirst([](QJsonObject &c) { c.insert(QStringLiteral("id"), QStringLiteral("1")); }),
          {QStringLiteral("1-greetings.json"), QStringLiteral("\"id\" must be an integer greater than 0 (it is a string)")}},
+        {"id too large for an integer",
+         editFirst([](QJsonObject &c) { c.insert(QStringLiteral("id"), 1.0e300); }),
+         {QStringLiteral("1-greetings.json"), QStringLiteral("\"id\" must be an integer greater than 0 (it is a number)")}},
         {"language missing",
          editFirst([](QJsonObject &c) {
              QJsonObject names = c.value(QLatin1String("nameTrans")).toObject();

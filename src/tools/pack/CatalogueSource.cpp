@@ -13,6 +13,7 @@
 #include <QJsonParseError>
 #include <QSet>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -22,7 +23,8 @@ std::optional<qint64> integerValue(const QJsonValue &value)
     if (!value.isDouble())
         return std::nullopt;
     const double number = value.toDouble();
-    if (number != static_cast<double>(static_cast<qint64>(number)) || number > 9.0e15 || number < -9.0e15)
+    // Range first: converting a double outside qint64 (or NaN) is undefined.
+    if (!(number >= -9.0e15 && number <= 9.0e15) || number != std::trunc(number))
         return std::nullopt;
     return static_cast<qint64>(number);
 }
