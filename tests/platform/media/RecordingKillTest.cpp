@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 
 #include <sndfile.h>
 
@@ -45,6 +46,17 @@ TEST(RecordingKill, AKilledRecordingLeavesNoFileToScore)
     const QString microphone = TestSupport::freshDirectory(QStringLiteral("microphone")) + QStringLiteral("/tone.wav");
     ASSERT_TRUE(MediaTestSupport::writeSine(microphone, 2.0, 300.0, 16000, 0.5f));
     const QString target = folder + QStringLiteral("/101.caf");
+    // The Apple Lossless encoder keeps a scratch file in TMPDIR while it writes; a killed
+    // writer cannot remove it, so the children get a folder of their own.
+    const QString scratch = TestSupport::freshDirectory(QStringLiteral("scratch"));
+    const QByteArray previousTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(scratch));
+    const auto restoreTmp = qScopeGuard([&previousTmp] {
+        if (previousTmp.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previousTmp);
+    });
     constexpr int kKills = 200;
     int present = 0;
     qint64 takes = 0;
