@@ -3,6 +3,7 @@
 #include "CategoryInfo.h"
 #include "PhraseInfo.h"
 
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -104,6 +105,11 @@ int experienceWeight(const QString &key);
 qint64 totalExp(const QVariantMap &record);
 qint64 getTotalExp();
 QString formatDuration(double seconds);
+
+// A JSON number that is a whole number a double holds exactly (within +-9e15); nullopt for
+// anything else (fractions, huge values, other types). Converting first would be undefined
+// for values past the integer range.
+std::optional<qint64> wholeNumber(const QJsonValue &value);
 // Tests: paths are computed afresh from the Documents folder on the next call.
 void resetUserInfoPaths();
 }

@@ -59,12 +59,8 @@ const QString &bundlePath()
 // A JSON integer id (a whole number) as decimal text; empty when the value is not one.
 QString idText(const QJsonValue &value)
 {
-    if (!value.isDouble())
-        return {};
-    const double number = value.toDouble();
-    if (number != double(qint64(number)))
-        return {};
-    return QString::number(qint64(number));
+    const std::optional<qint64> number = AppCommon::wholeNumber(value);
+    return number ? QString::number(*number) : QString();
 }
 
 // The string entries of a translation map. A blank text counts as missing, so the display

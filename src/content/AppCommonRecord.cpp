@@ -323,6 +323,17 @@ qint64 totalExp(const QVariantMap &record)
 
 qint64 getTotalExp() { return totalExp(getUserInfo()); }
 
+std::optional<qint64> wholeNumber(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    // Range first (NaN fails it too): only then is the conversion defined.
+    if (!(number >= -9.0e15 && number <= 9.0e15) || number != std::trunc(number))
+        return std::nullopt;
+    return static_cast<qint64>(number);
+}
+
 QString formatDuration(double seconds)
 {
     // A damaged preference can hold any double; converting one past the integer range is

@@ -193,6 +193,13 @@ TEST_F(Catalogue, BrokenContentIsReportedWithTheFileNeverCrashes)
              f.write(R"({"id": "1", "name": "One", "nameTrans": {"en": "One"}})");
          },
          "/1/pkgInfo"},
+        {"id past the integer range",
+         [](const QString &b) {
+             QFile f(b + "/1/pkgInfo");
+             f.open(QIODevice::WriteOnly);
+             f.write(R"({"id": 1e300, "name": "One", "nameTrans": {"en": "One"}})");
+         },
+         "/1/pkgInfo"},
         {"no content-language name",
          [](const QString &b) {
              QFile f(b + "/1/pkgInfo");

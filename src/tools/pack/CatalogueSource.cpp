@@ -13,22 +13,9 @@
 #include <QJsonParseError>
 #include <QSet>
 
-#include <cmath>
 #include <limits>
 
 namespace {
-// A JSON number that is an integer in range (QJsonValue holds numbers as doubles).
-std::optional<qint64> integerValue(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    // Range first: converting a double outside qint64 (or NaN) is undefined.
-    if (!(number >= -9.0e15 && number <= 9.0e15) || number != std::trunc(number))
-        return std::nullopt;
-    return static_cast<qint64>(number);
-}
-
 QString typeName(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -201,7 +188,7 @@ std::optional<QJsonObject> CatalogueSource::readObject(const QString &path, cons
 QString CatalogueSource::readCategoryFields(const QJsonObject &object, Category *category)
 {
     const QString &name = category->fileName;
-    const std::optional<qint64> id = integerValue(object.value(QLatin1String("id")));
+    const std::optional<qint64> id = AppCommon::wholeNumber(object.value(QLatin1String("id")));
     if (!id || *id <= 0) {
         error(name, QStringLiteral("category: \"id\" must be an integer greater than 0 (it is %1)")
                         .arg(id ? QString::number(*id) : typeName(object.value(QLatin1String("id")))));
@@ -274,7 +261,7 @@ std::optional<CatalogueSource::Phrase> CatalogueSource::readPhrase(const QJsonVa
     }
     const QJsonObject entry = value.toObject();
     Phrase phrase;
-    const std::optional<qint64> phraseId = integerValue(entry.value(QLatin1String("id")));
+    const std::optional<qint64> phraseId = AppCommon::wholeNumber(entry.value(QLatin1String("id")));
     if (!phraseId || *phraseId <= 0) {
         error(name, QStringLiteral("%1: \"id\" must be an integer greater than 0 (it is %2)")
                         .arg(at, phraseId ? QString::number(*phraseId) : typeName(entry.value(QLatin1String("id")))));
