@@ -67,21 +67,6 @@ QVariantMap freshRecord()
     return record;
 }
 
-bool isInteger(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Counter arithmetic that stops at the ends of the range: a record read from disk may hold
 // any integer (a damaged or edited file), and a count must never wrap around.
 qint64 saturatingAdd(qint64 a, qint64 b)
@@ -243,7 +228,7 @@ QVariantMap getUserInfo()
     QVariantMap record = *parsed;
     bool repaired = false;
     for (const QString &key : userInfoKeys()) {
-        if (!isInteger(record.value(key))) {
+        if (!PropertyList::isInteger(record.value(key))) {
             record.insert(key, QVariant::fromValue(qint64(0)));
             repaired = true;
         }

@@ -86,6 +86,21 @@ std::optional<QVariantMap> parseDictionary(const QByteArray &bytes, QString *err
     return result;
 }
 
+bool isInteger(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QByteArray serializeXml(const QVariantMap &dictionary, QString *error)
 {
     PlistPtr root(plist_new_dict());
@@ -93,13 +108,8 @@ QByteArray serializeXml(const QVariantMap &dictionary, QString *error)
         const QByteArray key = it.key().toUtf8();
         const QVariant &value = it.value();
         plist_t node = nullptr;
-        switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
+        switch (isInteger(value) ? QMetaType::LongLong : value.typeId()) {
         case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Long:
-        case QMetaType::ULong:
             node = plist_new_uint(static_cast<uint64_t>(value.toLongLong()));
             break;
         case QMetaType::Double:

@@ -16,4 +16,6 @@
 namespace PropertyList {
 std::optional<QVariantMap> parseDictionary(const QByteArray &bytes, QString *error = nullptr);
 QByteArray serializeXml(const QVariantMap &dictionary, QString *error = nullptr);
+// True for the integer types a dictionary value may hold (stored as property-list integers).
+bool isInteger(const QVariant &value);
 }

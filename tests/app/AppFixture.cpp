@@ -2,10 +2,13 @@
 
 #include "content/AppCommon.h"
 #include "platform/foundation/Preferences.h"
+#include "app/MainViewController.h"
 #include "app/RatingPrompt.h"
 #include "app/ScreenFactory.h"
 #include "app/ScreenMetrics.h"
+#include "platform/ui/NavigationController.h"
 #include "platform/ui/SystemUi.h"
+#include "platform/ui/Window.h"
 #include "content/ZQCryptor.h"
 
 #include <QCoreApplication>
@@ -73,9 +76,31 @@ DeviceProfile customProfile(qreal width, qreal height)
     return DeviceProfile{QStringLiteral("custom"), QSizeF(width, height), QMarginsF()};
 }
 
+void useScreenSize(const QSizeF &size)
+{
+    DeviceProfile device = DeviceProfile::defaultProfile();
+    device.name = QStringLiteral("test");
+    device.size = size;
+    Screen::setDevice(device);
+    ScreenMetrics::reset();
+}
+
 void flushDeletes()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+MainWindow openMainWindow()
+{
+    MainWindow opened;
+    opened.window = std::make_unique<Window>(Screen::bounds());
+    auto screen = std::make_unique<MainViewController>();
+    opened.main = screen.get();
+    auto navigation = std::make_unique<NavigationController>(std::move(screen));
+    opened.nav = navigation.get();
+    opened.window->setRootViewController(std::move(navigation));
+    opened.window->makeKeyAndVisible();
+    return opened;
 }
 }

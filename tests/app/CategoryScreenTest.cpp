@@ -1,6 +1,7 @@
 // The category screen with the installed sample catalogue, on a manual media clock: row
 // layout, the content-language rule, the list player marking and revealing rows, leaving
 // the screen, and the shared phrase index across a phrase card and back.
+#include "AppFixture.h"
 #include "support/AudioTestFixture.h"
 
 #include "content/AppCommon.h"
@@ -41,14 +42,7 @@ protected:
         CategoryController::setPhraseCardMaker({});
         AudioTestFixture::TearDown();
     }
-    static void useDevice(const QSizeF &size)
-    {
-        DeviceProfile device = DeviceProfile::defaultProfile();
-        device.name = QStringLiteral("test");
-        device.size = size;
-        Screen::setDevice(device);
-        ScreenMetrics::reset();
-    }
+    static void useDevice(const QSizeF &size) { AppFixture::useScreenSize(size); }
     static std::unique_ptr<CategoryController> screenFor(const QString &categoryId)
     {
         auto screen = std::make_unique<CategoryController>();

@@ -33,13 +33,10 @@ protected:
         AppFixture::resetState(bundle, device);
         AppCommon::setLanguageOverride(language);
         ASSERT_TRUE(AppCommon::preloadCatalogue()) << AppCommon::catalogueError().toStdString();
-        window = std::make_unique<Window>(Screen::bounds());
-        auto screen = std::make_unique<MainViewController>();
-        main = screen.get();
-        auto navigation = std::make_unique<NavigationController>(std::move(screen));
-        nav = navigation.get();
-        window->setRootViewController(std::move(navigation));
-        window->makeKeyAndVisible();
+        AppFixture::MainWindow opened = AppFixture::openMainWindow();
+        window = std::move(opened.window);
+        main = opened.main;
+        nav = opened.nav;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppFixture.h"
 #include "CardTestFixture.h"
 
 #include "app/Localization.h"
@@ -25,13 +26,10 @@ protected:
             return card;
         });
         clock.setSecondsSinceReferenceDate(2.0);  // no rating prompt on back
-        window = std::make_unique<Window>(Screen::bounds());
-        auto screen = std::make_unique<MainViewController>();
-        main = screen.get();
-        auto navigation = std::make_unique<NavigationController>(std::move(screen));
-        nav = navigation.get();
-        window->setRootViewController(std::move(navigation));
-        window->makeKeyAndVisible();
+        AppFixture::MainWindow opened = AppFixture::openMainWindow();
+        window = std::move(opened.window);
+        main = opened.main;
+        nav = opened.nav;
     }
     void TearDown() override
     {

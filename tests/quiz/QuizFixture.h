@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppFixture.h"
 #include "app/ScreenMetrics.h"
 #include "content/AppCommon.h"
 #include "platform/foundation/Preferences.h"
@@ -49,14 +50,7 @@ protected:
         Clock::setInstance(nullptr);
     }
 
-    static void useDevice(const QSizeF &size)
-    {
-        DeviceProfile device = DeviceProfile::defaultProfile();
-        device.name = QStringLiteral("test");
-        device.size = size;
-        Screen::setDevice(device);
-        ScreenMetrics::reset();
-    }
+    static void useDevice(const QSizeF &size) { AppFixture::useScreenSize(size); }
 
     // A configured quiz with its view built (the count-down running).
     template<class Quiz>

@@ -1,6 +1,7 @@
 // The alignment-based assessment on flite speech: word order and times inside the audio,
 // an omitted word, a substituted word, silence, failures, and the comparison engine filling
 // the assessment of the recording and of the model voice.
+#include "BuiltModelTest.h"
 #include "SpeechFixture.h"
 #include "speech/PronunciationAssessor.h"
 #include "speech/PronunciationComparison.h"
@@ -25,17 +26,10 @@ QStringList wordsOf(const AssessmentResult &result)
     return words;
 }
 
-class Assessment : public testing::Test
+class Assessment : public BuiltModelTest
 {
 protected:
-    void SetUp() override
-    {
-        PHRASEBOOK_REQUIRE_OR_SKIP(
-            QFileInfo::exists(SpeechFixture::acousticModelPath() + QStringLiteral("/PronunciationLookupList.text")),
-            "the built acoustic model bundle");
-        PronunciationComparison::clearCaches();
-        folder = TestSupport::freshDirectory(QStringLiteral("assessment"));
-    }
+    Assessment() : BuiltModelTest(QStringLiteral("assessment")) {}
     // flite's reading of `text` (slt), between `before` and `after` seconds of silence.
     std::vector<short> reading(const QString &text, double before = 0.3, double after = 0.3)
     {
@@ -47,14 +41,8 @@ protected:
         SpeechFixture::append(samples, SpeechFixture::silence(after));
         return samples;
     }
-    QString writeWav(const QString &name, const std::vector<short> &samples) const
-    {
-        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".wav");
-        return SpeechFixture::writeAudio(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, samples) ? path : QString();
-    }
 
     PronunciationAssessor assessor{SpeechFixture::acousticModelPath()};
-    QString folder;
     int count = 0;
 };
 }

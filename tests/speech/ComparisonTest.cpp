@@ -1,6 +1,7 @@
 // The comparison engine: the same result as the sequential pipeline (generation, the
 // recording recognised and scored, the model voice recognised) with and without the early
 // start; no decode done twice; word times in the audio; failures; abandoned preparation.
+#include "BuiltModelTest.h"
 #include "CountingBackend.h"
 #include "SpeechFixture.h"
 #include "speech/PronunciationComparison.h"
@@ -75,16 +76,15 @@ void expectSameRecognition(const VoiceRecognition &engine, const VoiceRecognitio
     EXPECT_TRUE(engine.powerSpectrumInfo.powerData == reference.powerSpectrumInfo.powerData);
 }
 
-class Comparison : public testing::Test
+class Comparison : public BuiltModelTest
 {
 protected:
+    Comparison() : BuiltModelTest(QStringLiteral("comparison")) {}
     void SetUp() override
     {
-        PHRASEBOOK_REQUIRE_OR_SKIP(
-            QFileInfo::exists(SpeechFixture::acousticModelPath() + QStringLiteral("/PronunciationLookupList.text")),
-            "the built acoustic model bundle");
-        PronunciationComparison::clearCaches();
-        folder = TestSupport::freshDirectory(QStringLiteral("comparison"));
+        BuiltModelTest::SetUp();
+        if (setUpStopped())
+            return;
         voice = SpeechFixture::synthesise(QStringLiteral("slt"), kTrain, folder, QStringLiteral("voice"));
     }
     ComparisonRequest request(const QString &sentence = kTrain) const
@@ -97,13 +97,7 @@ protected:
         result.modelDirectory = folder + QStringLiteral("/lm");
         return result;
     }
-    QString writeWav(const QString &name, const std::vector<short> &samples) const
-    {
-        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".wav");
-        return SpeechFixture::writeAudio(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, samples) ? path : QString();
-    }
 
-    QString folder;
     QString voice;
 };
 }
