@@ -89,7 +89,8 @@ Measured measure(const RatedUtterance &utterance, const QString &acoustic, const
     return measured;
 }
 
-// The words whose count matches the raters' list, paired with their rating.
+// The scored words of the utterances whose word count matches the raters' list, paired
+// with their rating.
 struct RatedWord
 {
     const WordAssessment *word;
@@ -104,8 +105,12 @@ std::vector<RatedWord> ratedWords(const std::vector<Measured> &all)
         const auto &ratings = m.utterance->wordAccuracies;
         if (m.assessment.words.size() != ratings.size())
             continue;
-        for (size_t i = 0; i < ratings.size(); ++i)
-            words.push_back({&m.assessment.words[i], ratings[i], m.utterance->speaker});
+        for (size_t i = 0; i < ratings.size(); ++i) {
+            // A word the lookup list does not know has no accuracy to compare.
+            const WordAssessment &word = m.assessment.words[i];
+            if (word.omitted || !word.phones.empty())
+                words.push_back({&word, ratings[i], m.utterance->speaker});
+        }
     }
     return words;
 }
@@ -191,6 +196,15 @@ void reportWords(const std::vector<RatedWord> &words, bool printFit)
     std::printf("word accuracy, Pearson r with the raters (%zu words matched in order):\n", words.size());
     std::printf("  assessment, as calibrated in the source      %.3f\n", Calibration::pearson(ours, human));
     std::printf("  assessment, refitted leaving each speaker out %.3f   (target >= 0.25)\n", Calibration::pearson(loso, human));
+    // The same over the words the alignment kept (an omitted word's 0 weighs heavily when
+    // the raters heard it).
+    std::vector<double> saidHuman, saidLoso;
+    for (const size_t place : set.places) {
+        saidHuman.push_back(human[place]);
+        saidLoso.push_back(loso[place]);
+    }
+    std::printf("  refitted leaving each speaker out, the %zu words not omitted %.3f\n", saidHuman.size(),
+                Calibration::pearson(saidLoso, saidHuman));
     if (printFit) {
         const std::vector<double> c = Calibration::fit(set.rows, set.rated);
         if (c.size() == 3)
@@ -277,10 +291,10 @@ bool dumpPhones(const std::vector<Measured> &all, const QString &path)
             const QString prefix = QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t").arg(u.id, u.speaker).arg(u.accuracy)
                                        .arg(i).arg(rating).arg(m.comparisonScore);
             if (w.omitted || w.phones.empty())
-                out << prefix << "-\t0\t0\t-\t" << (w.omitted ? 1 : 0) << "\n";
+                out << prefix << "-\t0\t0\t-\t" << (w.omitted ? 1 : 0) << "\t0\n";
             for (const PhoneAssessment &p : w.omitted ? std::vector<PhoneAssessment>() : w.phones)
                 out << prefix << p.phone << '\t' << p.rawScore << '\t' << (p.endMs - p.startMs) << '\t'
-                    << (p.heard.isEmpty() ? QStringLiteral("-") : p.heard) << "\t0\n";
+                    << (p.heard.isEmpty() ? QStringLiteral("-") : p.heard) << "\t0\t" << p.goodness << "\n";
         }
     }
     return true;

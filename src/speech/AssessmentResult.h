@@ -20,7 +20,8 @@ struct PhoneAssessment
     QString heard;        // the phone heard instead, when the evidence names one; else empty
     qint64 startMs = 0;   // where the sound lies in the audio (both 0 when its word was omitted)
     qint64 endMs = 0;
-    float rawScore = 0.0f;  // the uncalibrated score the 0-100 score is mapped from
+    float rawScore = 0.0f;  // the aligned acoustic score per frame the 0-100 score is mapped from
+    float goodness = 0.0f;  // log posterior of the expected sound over its frames (-10 to 0)
 };
 
 // How strongly a word is marked for the learner. Unmarked is the default: a word is marked
@@ -44,7 +45,7 @@ struct WordAssessment
     WordMark mark = WordMark::None;
     int weakPhone = -1;   // index into phones of the sound to work on; -1 when none is named
     std::vector<PhoneAssessment> phones;
-    float rawScore = 0.0f;  // the uncalibrated score accuracy is mapped from
+    float rawScore = 0.0f;  // the mean goodness of its phones, which accuracy is mapped from
 
     bool marked() const { return mark != WordMark::None; }
 };
@@ -56,6 +57,6 @@ struct AssessmentResult
 {
     bool valid = false;
     float accuracy = 0.0f;  // sentence accuracy, 0 to 100
-    float rawScore = 0.0f;  // the uncalibrated score accuracy is mapped from
+    float rawScore = 0.0f;  // the mean goodness of the phones said, which accuracy is mapped from
     std::vector<WordAssessment> words;
 };

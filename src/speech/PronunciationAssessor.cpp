@@ -8,7 +8,9 @@
 #include "ZQPSRecognizer.h"
 #include "platform/foundation/ZQLog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QSet>
 
 #include <pocketsphinx.h>
@@ -28,19 +30,26 @@ constexpr int kErrorLevel = 2;
 // Phone score: 100 / (1 + exp(-(raw - kPhoneMid) / kPhoneScale)): 50 at the 7th percentile.
 constexpr double kPhoneMid = -60.0;
 constexpr double kPhoneScale = 15.0;
+// Senone log scores to natural-log units for the phone posteriors (0.01 to 0.04 serve
+// about equally on speechocean762), and the floor of a phone's goodness, so that one
+// phone's extreme value cannot swamp a word's mean.
+constexpr double kPosteriorScale = 0.02;
+constexpr double kLeastGoodness = -10.0;
 // Fitted by least squares (bench_assessment --fit) on speechocean762's 328 utterances against
 // the raters' scores times ten; the benchmark also reports each fit judged leaving one
-// speaker out.
-// Word accuracy: kWordBase + kWordSlope x the word's raw score (frame-weighted) + kWordHeard x
+// speaker out. Both maps start from goodness: a phone's mean log posterior (see
+// PhonePosteriors), which follows the raters better than the aligned score per frame
+// (sentence r 0.43 against 0.31, leaving each speaker out).
+// Word accuracy: kWordBase + kWordSlope x the mean goodness of its phones + kWordHeard x
 // the share of its phones heard as another sound, 0 to 100.
-constexpr double kWordBase = 101.62;
-constexpr double kWordSlope = 0.1884;
-constexpr double kWordHeard = -4.64;
-// Sentence accuracy: kSentenceBase + kSentenceSlope x raw + kSentenceOmitted x the share of
-// omitted words, 0 to 100.
-constexpr double kSentenceBase = 101.35;
-constexpr double kSentenceSlope = 0.9162;
-constexpr double kSentenceOmitted = -54.57;
+constexpr double kWordBase = 121.80;
+constexpr double kWordSlope = 8.7201;
+constexpr double kWordHeard = -3.59;
+// Sentence accuracy: kSentenceBase + kSentenceSlope x the mean goodness of the phones of the
+// words said + kSentenceOmitted x the share of omitted words, 0 to 100.
+constexpr double kSentenceBase = 168.15;
+constexpr double kSentenceSlope = 30.5021;
+constexpr double kSentenceOmitted = -58.61;
 
 // The grammar's transition probabilities: silence or not at a boundary, leaving a word out
 // (rare: the acoustics must clearly favour it), and a confusion beside the expected phone
@@ -163,7 +172,9 @@ struct AlignedPhone
 {
     Label label;
     int frames = 0;
+    int startFrame = 0;
     qint64 acousticScore = 0;
+    std::optional<double> goodness;  // from the posterior pass: absent when not measured
     qint64 startMs = 0;
     qint64 endMs = 0;
 };
@@ -181,7 +192,8 @@ PronunciationAssessor::PronunciationAssessor(QString acousticModelPath)
 PronunciationAssessor::~PronunciationAssessor()
 {
     SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
-    m_decoder.reset();
+    m_aligner.decoder.reset();
+    m_posteriorAligner.decoder.reset();
 }
 
 QString PronunciationAssessor::ipa(const QString &phone)
@@ -224,33 +236,57 @@ std::vector<QStringList> PronunciationAssessor::pronunciations(const QString &wo
     return result;
 }
 
-bool PronunciationAssessor::ensureDecoder()
+// A decoder for alignment. Alignment needs wide beams: the grammar allows few paths, and
+// pruning one of them loses the alignment. Silence is the grammar's own word, not an
+// inserted filler. With `senoneLog` every senone is scored in every frame and the scores are
+// written to that folder, for the phone posteriors.
+std::shared_ptr<ps_decoder_s> PronunciationAssessor::createDecoder(const QString &senoneLog) const
 {
-    if (m_decoder || m_decoderFailed)
-        return bool(m_decoder);
-    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
-    ZQPSRecognizer::applyDecoderLogging();
     const QByteArray hmm = m_acousticModelPath.toUtf8();
-    // Alignment needs wide beams: the grammar allows few paths, and pruning one of them
-    // loses the alignment. Silence is the grammar's own word, not an inserted filler.
+    const QByteArray logs = QFile::encodeName(senoneLog);
     std::unique_ptr<cmd_ln_t, ConfigDeleter> config(cmd_ln_init(
         nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-samprate", "16000", "-beam", "1e-60",
         "-wbeam", "1e-60", "-pbeam", "1e-60", "-maxhmmpf", "-1", "-fsgusefiller", "no",
-        "-compallsen", "no", nullptr));
-    m_decoderFailed = true;
-    if (!config)
-        return false;
+        "-compallsen", senoneLog.isEmpty() ? "no" : "yes", nullptr));
+    if (config && !senoneLog.isEmpty())
+        cmd_ln_set_str_r(config.get(), "-senlogdir", logs.constData());
     ps_decoder_t *decoder = config ? ps_init(config.get()) : nullptr;
     if (!decoder) {
         ZQLog::log(QStringLiteral("assessment: no decoder for %1").arg(m_acousticModelPath), kErrorLevel);
+        return nullptr;
+    }
+    std::shared_ptr<ps_decoder_s> result(decoder, [](ps_decoder_t *d) { ps_free(d); });
+    if (ps_add_word(decoder, kSilenceWord, "SIL", FALSE) < 0)
+        return nullptr;
+    return result;
+}
+
+bool PronunciationAssessor::ensureDecoder()
+{
+    if (m_aligner.decoder || m_decoderFailed)
+        return bool(m_aligner.decoder);
+    SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
+    ZQPSRecognizer::applyDecoderLogging();
+    m_decoderFailed = true;
+    m_aligner.decoder = createDecoder(QString());
+    if (!m_aligner.decoder)
+        return false;
+    m_aligner.labels.insert(QString::fromLatin1(kSilenceWord), true);
+
+    m_senoneLogs = std::make_unique<QTemporaryDir>();
+    QString problem = m_senoneLogs->errorString();
+    if (!m_senoneLogs->isValid()
+        || !m_posteriors.readModelDefinition(m_acousticModelPath + QStringLiteral("/mdef"), &problem)) {
+        ZQLog::log(QStringLiteral("assessment: no phone posteriors (%1)").arg(problem), kErrorLevel);
+        m_aligner = Aligner();
         return false;
     }
-    m_decoder.reset(decoder, [](ps_decoder_t *d) { ps_free(d); });
-    if (ps_add_word(decoder, kSilenceWord, "SIL", FALSE) < 0) {
-        m_decoder.reset();
+    m_posteriorAligner.decoder = createDecoder(m_senoneLogs->path());
+    if (!m_posteriorAligner.decoder) {
+        m_aligner = Aligner();
         return false;
     }
-    m_labels.insert(QString::fromLatin1(kSilenceWord), true);
+    m_posteriorAligner.labels.insert(QString::fromLatin1(kSilenceWord), true);
     m_decoderFailed = false;
     return true;
 }
@@ -358,26 +394,26 @@ private:
 }
 
 std::optional<PronunciationAssessor::Decoding>
-PronunciationAssessor::align(const std::vector<qint16> &samples, const Plan &plan, bool confusions)
+PronunciationAssessor::align(Aligner &aligner, const std::vector<qint16> &samples, const Plan &plan, bool confusions)
 {
     SpeechLibraryLock::Guard lock(SpeechLibraryLock::mutex());
     ZQPSRecognizer::applyDecoderLogging();
-    ps_decoder_t *decoder = m_decoder.get();
+    ps_decoder_t *decoder = aligner.decoder.get();
     std::vector<std::pair<QString, QString>> entries;
     fsg_model_t *fsg = GrammarBuilder(decoder, plan, confusions).build(&entries);
     for (const auto &[word, pronunciation] : entries) {
-        if (m_labels.contains(word))
+        if (aligner.labels.contains(word))
             continue;
         const int added = ps_add_word(decoder, word.toUtf8().constData(), pronunciation.toUtf8().constData(), FALSE);
         if (added < 0) {
             fsg_model_free(fsg);
             return std::nullopt;
         }
-        m_labels.insert(word, true);
+        aligner.labels.insert(word, true);
     }
     // Each grammar is a search of its own; the previous one is dropped once replaced.
-    const QByteArray previous = "align" + QByteArray::number(m_searchCount);
-    const QByteArray name = "align" + QByteArray::number(++m_searchCount);
+    const QByteArray previous = "align" + QByteArray::number(aligner.searchCount);
+    const QByteArray name = "align" + QByteArray::number(++aligner.searchCount);
     const int references = fsg->refcount;
     const bool added = ps_set_fsg(decoder, name.constData(), fsg) == 0;
     // A search that took its own reference leaves ours to drop; without a search the
@@ -386,7 +422,7 @@ PronunciationAssessor::align(const std::vector<qint16> &samples, const Plan &pla
         fsg_model_free(fsg);
     const bool set = added && ps_set_search(decoder, name.constData()) == 0;
 
-    if (m_searchCount > 1)
+    if (aligner.searchCount > 1)
         ps_unset_search(decoder, previous.constData());
     if (!set)
         return std::nullopt;
@@ -406,14 +442,52 @@ PronunciationAssessor::align(const std::vector<qint16> &samples, const Plan &pla
             continue;
         AlignedPhone phone;
         phone.label = *label;
-        phone.frames = std::max(1, record.value(QStringLiteral("endFrame")).toInt()
-                                       - record.value(QStringLiteral("startFrame")).toInt() + 1);
+        phone.startFrame = record.value(QStringLiteral("startFrame")).toInt();
+        phone.frames = std::max(1, record.value(QStringLiteral("endFrame")).toInt() - phone.startFrame + 1);
         phone.acousticScore = record.value(QStringLiteral("acousticScore")).toLongLong();
         phone.startMs = times[i].startMs;
         phone.endMs = times[i].endMs;
         decoding.phones.push_back(phone);
     }
     return decoding;
+}
+
+// The goodness of each phone of `decoding`: the posterior decoder aligns the same grammar
+// (its path is the same; only its scores differ) and logs the senone scores its frames had.
+bool PronunciationAssessor::measureGoodness(const std::vector<qint16> &samples, const Plan &plan, Decoding &decoding)
+{
+    const std::optional<Decoding> scored = align(m_posteriorAligner, samples, plan, false);
+    if (!scored || !readPosteriors())
+        return false;
+    for (AlignedPhone &phone : decoding.phones) {
+        for (const AlignedPhone &twin : scored->phones) {
+            if (twin.label.word != phone.label.word || twin.label.alternative != phone.label.alternative
+                || twin.label.phone != phone.label.phone)
+                continue;
+            const std::optional<double> goodness = m_posteriors.meanLogPosterior(
+                m_posteriors.phoneIndex(twin.label.expected), twin.startFrame, twin.startFrame + twin.frames - 1,
+                kPosteriorScale);
+            phone.goodness = std::max(goodness.value_or(kLeastGoodness), kLeastGoodness);
+        }
+    }
+    return true;
+}
+
+// Reads the senone log the last decoding wrote, then clears the folder for the next one.
+bool PronunciationAssessor::readPosteriors()
+{
+    QDir folder(m_senoneLogs->path());
+    const QStringList logs = folder.entryList(QDir::Files);
+    bool read = false;
+    if (logs.size() == 1) {
+        QString problem;
+        read = m_posteriors.readScores(folder.filePath(logs.first()), &problem);
+        if (!read)
+            ZQLog::log(QStringLiteral("assessment: %1").arg(problem), kErrorLevel);
+    }
+    for (const QString &log : logs)
+        folder.remove(log);
+    return read;
 }
 
 namespace {
@@ -424,8 +498,9 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
 {
     WordAssessment word;
     word.word = text.toLower();
-    qint64 scoreSum = 0;
     qint64 frameSum = 0;
+    double goodnessSum = 0.0;
+    int measured = 0;
     for (int k = 0; k < expectedPhones.size(); ++k) {
         PhoneAssessment phone;
         phone.phone = expectedPhones[k];
@@ -437,7 +512,9 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
             phone.endMs = a.endMs;
             phone.rawScore = float(double(a.acousticScore) / a.frames);
             phone.score = phoneScore(phone.rawScore);
-            scoreSum += a.acousticScore;
+            phone.goodness = float(a.goodness.value_or(0.0));
+            goodnessSum += a.goodness.value_or(0.0);
+            measured += a.goodness ? 1 : 0;
             frameSum += a.frames;
         }
         for (const AlignedPhone &c : confusions) {
@@ -454,7 +531,7 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
     }
     word.startMs = word.phones.front().startMs;
     word.endMs = word.phones.back().endMs;
-    word.rawScore = float(double(scoreSum) / double(frameSum));
+    word.rawScore = measured ? float(goodnessSum / measured) : 0.0f;
     word.accuracy = clampedAccuracy(kWordBase + kWordSlope * word.rawScore + kWordHeard * PronunciationAssessor::heardShare(word));
     return word;
 }
@@ -462,8 +539,8 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
 // The sentence accuracy over the words the lookup list knows.
 void scoreSentence(AssessmentResult &result, const std::vector<bool> &known)
 {
-    double scoreSum = 0.0;
-    double frameSum = 0.0;
+    double goodnessSum = 0.0;
+    int phones = 0;
     int assessed = 0;
     int omitted = 0;
     for (size_t i = 0; i < result.words.size(); ++i) {
@@ -476,14 +553,13 @@ void scoreSentence(AssessmentResult &result, const std::vector<bool> &known)
             continue;
         }
         for (const PhoneAssessment &phone : word.phones) {
-            const double frames = std::max(1.0, double(phone.endMs - phone.startMs) / 10.0);
-            scoreSum += double(phone.rawScore) * frames;
-            frameSum += frames;
+            goodnessSum += phone.goodness;
+            ++phones;
         }
     }
-    if (assessed == 0 || omitted == assessed || frameSum <= 0.0)
+    if (assessed == 0 || omitted == assessed || phones == 0)
         return;
-    result.rawScore = float(scoreSum / frameSum);
+    result.rawScore = float(goodnessSum / phones);
     result.accuracy = clampedAccuracy(kSentenceBase + kSentenceSlope * result.rawScore
                                       + kSentenceOmitted * double(omitted) / double(assessed));
 }
@@ -550,13 +626,15 @@ AssessmentResult PronunciationAssessor::assess(const std::vector<qint16> &sample
     if (plan.words.empty() || !ensureDecoder())
         return result;
 
-    const std::optional<Decoding> aligned = align(samples, plan, false);
+    std::optional<Decoding> aligned = align(m_aligner, samples, plan, false);
     if (!aligned)
+        return result;
+    if (!measureGoodness(samples, plan, *aligned))
         return result;
 
     std::optional<Decoding> confused;
     if (!aligned->phones.empty())
-        confused = align(samples, plan, true);
+        confused = align(m_aligner, samples, plan, true);
     const std::vector<AlignedPhone> none;
     result.valid = true;
     size_t planIndex = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AssessmentResult.h"
+#include "PhonePosteriors.h"
 
 #include <QHash>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 struct ps_decoder_s;
+class QTemporaryDir;
 
 // When a word is marked for the learner (see PronunciationAssessor::markWords). The defaults
 // are the app's rule; the benchmark tries others.
@@ -33,22 +35,26 @@ struct MarkingRule
 // gives) become a finite-state grammar whose words are single phones: a chain of the
 // expected phones, optional silence at every word boundary and at both ends, and beside each
 // word a costly skip arc, so a word that was not said can be left out. Decoding the recording
-// with that grammar aligns each expected phone to its frames; the phone's aligned acoustic
-// score per frame is its raw score, and small fitted maps (see the constants in the source,
-// fitted by bench/assessment --fit) turn raw scores into 0-100 phone, word and sentence
-// accuracies. A second pass offers, at every vowel and at the commonly confused consonants,
-// the likely confusions next to the expected phone: where a confusion wins clearly, that is
-// the sound heard instead.
+// with that grammar aligns each expected phone to its frames. The phone's aligned acoustic
+// score per frame is its raw score, mapped to its 0-100 score; the word and sentence
+// accuracies start from each phone's goodness instead (its mean log posterior, see
+// PhonePosteriors), which a second decoder measures by aligning the same grammar while it
+// scores every senone and logs the scores. Small fitted maps (see the constants in the
+// source, fitted by bench/assessment --fit) give the 0-100 figures. A further pass offers,
+// at every vowel and at the commonly confused consonants, the likely confusions next to the
+// expected phone: where a confusion wins clearly, that is the sound heard instead.
 //
 // Word times are in audio time (the decoder's voice activity detection drops silent frames;
 // ZQPSRecognizer maps decoder frames back to the audio). A recording without voice gives a
 // valid result with accuracy 0 and every word omitted.
 //
-// One assessor keeps one decoder (the acoustic model is loaded once, on the first
-// assessment) and may assess any number of recordings and sentences in turn.
+// One assessor keeps its two decoders (the acoustic model is loaded by each once, on the
+// first assessment) and may assess any number of recordings and sentences in turn. The
+// senone logs go to a temporary folder of its own, removed with it.
 //
 // Thread: one thread at a time; every decoder call holds SpeechLibraryLock.
-// Failures (never thrown): a missing acoustic model or lookup list, or a sentence without a
+// Failures (never thrown): a missing acoustic model, lookup list or binary model definition
+// (the model's "mdef"), a failed senone log, or a sentence without a
 // word the lookup list knows, give an invalid result (valid false, no words). Words the
 // list does not know are reported unscored (accuracy 0, no phones, not omitted) and are left
 // out of the sentence accuracy.
@@ -86,14 +92,26 @@ public:
     struct Plan;
 
 private:
+    // One decoder with the phone labels already in its dictionary and its grammar searches.
+    struct Aligner
+    {
+        std::shared_ptr<ps_decoder_s> decoder;
+        QHash<QString, bool> labels;
+        int searchCount = 0;
+    };
+
+    std::shared_ptr<ps_decoder_s> createDecoder(const QString &senoneLog) const;
     bool ensureDecoder();
     bool ensureLookupList();
-    std::optional<Decoding> align(const std::vector<qint16> &samples, const Plan &plan, bool confusions);
+    bool readPosteriors();
+    std::optional<Decoding> align(Aligner &aligner, const std::vector<qint16> &samples, const Plan &plan, bool confusions);
+    bool measureGoodness(const std::vector<qint16> &samples, const Plan &plan, Decoding &decoding);
 
     QString m_acousticModelPath;
-    std::shared_ptr<ps_decoder_s> m_decoder;
+    Aligner m_aligner;           // the alignment and the confusion pass
+    Aligner m_posteriorAligner;  // the same alignment, logging every senone's score
     bool m_decoderFailed = false;
     std::optional<QString> m_lookupText;
-    QHash<QString, bool> m_labels;  // phone labels already added to the decoder's dictionary
-    int m_searchCount = 0;
+    std::unique_ptr<QTemporaryDir> m_senoneLogs;  // where the decoder logs each utterance's senone scores
+    PhonePosteriors m_posteriors;
 };
