@@ -106,6 +106,10 @@ bool PhonePosteriors::readModelDefinition(const QString &path, QString *error)
         names.append(in.text());
     in.skip((4 - in.position() % 4) % 4);
     in.skip(qsizetype(treeNodes) * 8);  // the context tree: not needed here
+    // The tables must fit in what is left of the file before any room is made for them.
+    const qsizetype tables = qsizetype(phones) * 12 + 4 + qsizetype(sequences) * states * 2;
+    if (!in.ok() || tables > bytes.size() - in.position())
+        return fail(error, QStringLiteral("%1: truncated or inconsistent model definition").arg(path));
     std::vector<std::pair<qint32, qint32>> phoneTable(static_cast<size_t>(phones));  // senone sequence, matrix
     for (auto &[sequence, matrix] : phoneTable) {
         sequence = in.int32();

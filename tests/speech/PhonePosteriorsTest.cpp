@@ -107,6 +107,11 @@ TEST_F(PhonePosteriorsTest, DamagedFilesAreRefusedAndTheLastGoodOnesKept)
     EXPECT_FALSE(posteriors.readModelDefinition(write(QStringLiteral("text"), "0.3\n3 n_base\n"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("not a binary model definition")));
     EXPECT_FALSE(posteriors.readModelDefinition(write(QStringLiteral("cut"), good.left(good.size() - 3)), &error));
+    QByteArray huge = good;  // claims four million senone sequences in a file of 180 bytes
+    const qint32 many = 4000000;
+    std::memcpy(huge.data() + 72 + 6 * 4, &many, sizeof many);
+    EXPECT_FALSE(posteriors.readModelDefinition(write(QStringLiteral("huge"), huge), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("truncated"))) << error.toStdString();
     EXPECT_FALSE(posteriors.readModelDefinition(write(QStringLiteral("outside"), modelDefinition(9)), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("senone outside")));
     EXPECT_EQ(posteriors.phoneIndex(QStringLiteral("A")), -1);  // nothing was taken from them
