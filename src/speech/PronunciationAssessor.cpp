@@ -629,7 +629,8 @@ AssessmentResult PronunciationAssessor::assess(const std::vector<qint16> &sample
     std::optional<Decoding> aligned = align(m_aligner, samples, plan, false);
     if (!aligned)
         return result;
-    if (!measureGoodness(samples, plan, *aligned))
+    // Without a phone aligned (no voice) there is nothing to measure.
+    if (!aligned->phones.empty() && !measureGoodness(samples, plan, *aligned))
         return result;
 
     std::optional<Decoding> confused;
