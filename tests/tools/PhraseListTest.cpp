@@ -161,7 +161,7 @@ TEST_F(PhraseList, APackedListIsACategoryOfTheAppBesideTheBuiltInOnes)
                               {"--lookup-list", m_folder + "/PronunciationLookupList.text", "--name", "Week One",
                                list, output});
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
-    EXPECT_TRUE(result.output.contains("1 categories, 2 phrases")) << result.output.toStdString();
+    EXPECT_TRUE(result.output.contains("1 category, 2 phrases")) << result.output.toStdString();
 
     const QString builtIn = QStringLiteral(PHRASEBOOK_TEST_RESOURCE_ROOT) + QStringLiteral("/resources.bundle");
     AppCommon::resetCatalogue(builtIn);

@@ -233,8 +233,10 @@ int BundlePacker::run()
     if (!build(source, renderer))
         return 1;
 
-    std::fprintf(m_out, "phrasebook-pack: %lld categories, %lld phrases written to %s in %.1f s\n",
-                 static_cast<long long>(source.categories().size()), static_cast<long long>(source.phraseCount()),
+    const long long categories = static_cast<long long>(source.categories().size());
+    const long long phrases = static_cast<long long>(source.phraseCount());
+    std::fprintf(m_out, "phrasebook-pack: %lld %s, %lld %s written to %s in %.1f s\n", categories,
+                 categories == 1 ? "category" : "categories", phrases, phrases == 1 ? "phrase" : "phrases",
                  qPrintable(QDir::toNativeSeparators(m_options.outputFolder)), clock.elapsed() / 1000.0);
     std::fflush(m_out);
     return 0;
