@@ -267,6 +267,9 @@ TEST(Lmtk, BadArgumentsAndFilesAreReportedNotFatal)
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
     writeText(idngram, good + "1 2 77 1\n");
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
+    // Counts whose sum would pass the integer range (found by fuzzing).
+    writeText(idngram, good + "1 2 3 9223372036854775807\n1 2 3 9223372036854775807\n");
+    EXPECT_EQ(lmRun({}).code, lmtk::BadData);
     writeText(idngram, "garbage");
     EXPECT_EQ(lmRun({}).code, lmtk::BadData);
     writeText(vocab, "A\nB\n");  // no header line

@@ -10,6 +10,7 @@
 namespace lmtk {
 
 namespace {
+constexpr long long kLargestCount = 4294967296LL;
 
 constexpr std::uint32_t noWord = UINT32_MAX;
 
@@ -320,8 +321,11 @@ Status readIdngrams(const std::string &path, const support::Vocabulary &vocabula
         Trigram trigram{};
         for (std::size_t k = 0; k < 4; ++k) {
             long long value = 0;
+            // A count past 2^32 is not one a text could give; refusing it keeps every sum
+            // of counts far inside the integer range.
             if (!support::parseInteger(fields[k], &value) || value < 0
-                || (k < 3 && value > (long long)vocabulary.size()) || (k == 3 && value == 0))
+                || (k < 3 && value > (long long)vocabulary.size())
+                || (k == 3 && (value == 0 || value > kLargestCount)))
                 return Status::error(BadData, where + ": \"" + std::string(fields[k])
                                                   + "\" is not a valid "
                                                   + (k < 3 ? "word id" : "count"));
