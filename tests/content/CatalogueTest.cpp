@@ -177,6 +177,14 @@ TEST_F(Catalogue, BrokenContentIsReportedWithTheFileNeverCrashes)
         std::function<void(const QString &)> damage;
         const char *fileInMessage;
     };
+    // Replaces category 1's description with `json`.
+    auto pkgInfo = [](const char *json) {
+        return [json](const QString &b) {
+            QFile f(b + "/1/pkgInfo");
+            f.open(QIODevice::WriteOnly);
+            f.write(json);
+        };
+    };
     const std::vector<Case> cases = {
         {"truncated pkgInfo",
          [](const QString &b) {
@@ -186,27 +194,9 @@ TEST_F(Catalogue, BrokenContentIsReportedWithTheFileNeverCrashes)
          },
          "/1/pkgInfo"},
         {"missing pkgInfo", [](const QString &b) { QFile::remove(b + "/1/pkgInfo"); }, "/1/pkgInfo"},
-        {"id of the wrong type",
-         [](const QString &b) {
-             QFile f(b + "/1/pkgInfo");
-             f.open(QIODevice::WriteOnly);
-             f.write(R"({"id": "1", "name": "One", "nameTrans": {"en": "One"}})");
-         },
-         "/1/pkgInfo"},
-        {"id past the integer range",
-         [](const QString &b) {
-             QFile f(b + "/1/pkgInfo");
-             f.open(QIODevice::WriteOnly);
-             f.write(R"({"id": 1e300, "name": "One", "nameTrans": {"en": "One"}})");
-         },
-         "/1/pkgInfo"},
-        {"no content-language name",
-         [](const QString &b) {
-             QFile f(b + "/1/pkgInfo");
-             f.open(QIODevice::WriteOnly);
-             f.write(R"({"id": 1, "name": "One", "nameTrans": {"fr": "Un"}})");
-         },
-         "/1/pkgInfo"},
+        {"id of the wrong type", pkgInfo(R"({"id": "1", "name": "One", "nameTrans": {"en": "One"}})"), "/1/pkgInfo"},
+        {"id past the integer range", pkgInfo(R"({"id": 1e300, "name": "One", "nameTrans": {"en": "One"}})"), "/1/pkgInfo"},
+        {"no content-language name", pkgInfo(R"({"id": 1, "name": "One", "nameTrans": {"fr": "Un"}})"), "/1/pkgInfo"},
         {"missing phrasesInfo", [](const QString &b) { QFile::remove(b + "/1/phrasesInfo"); }, "/1/phrasesInfo"},
         {"phrasesInfo under another key",
          [](const QString &b) {
