@@ -118,6 +118,11 @@ struct Label
     int phone = 0;
     QString expected;
     QString heard;  // empty for the expected phone itself
+
+    bool isAt(int wordIndex, int alternativeIndex, int phoneIndex) const
+    {
+        return word == wordIndex && alternative == alternativeIndex && phone == phoneIndex;
+    }
 };
 
 QString labelText(int word, int alternative, int phone, const QString &expected, const QString &heard = {})
@@ -461,8 +466,7 @@ bool PronunciationAssessor::measureGoodness(const std::vector<qint16> &samples, 
         return false;
     for (AlignedPhone &phone : decoding.phones) {
         for (const AlignedPhone &twin : scored->phones) {
-            if (twin.label.word != phone.label.word || twin.label.alternative != phone.label.alternative
-                || twin.label.phone != phone.label.phone)
+            if (!twin.label.isAt(phone.label.word, phone.label.alternative, phone.label.phone))
                 continue;
             const std::optional<double> goodness = m_posteriors.meanLogPosterior(
                 m_posteriors.phoneIndex(twin.label.expected), twin.startFrame, twin.startFrame + twin.frames - 1,
@@ -506,7 +510,7 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
         phone.phone = expectedPhones[k];
         phone.ipa = PronunciationAssessor::ipa(phone.phone);
         for (const AlignedPhone &a : aligned) {
-            if (a.label.word != index || a.label.phone != k || a.label.alternative != alternative)
+            if (!a.label.isAt(index, alternative, k))
                 continue;
             phone.startMs = a.startMs;
             phone.endMs = a.endMs;
@@ -518,7 +522,7 @@ WordAssessment assessWord(const QString &text, int index, const QStringList &exp
             frameSum += a.frames;
         }
         for (const AlignedPhone &c : confusions) {
-            if (c.label.word == index && c.label.phone == k && c.label.alternative == alternative)
+            if (c.label.isAt(index, alternative, k))
                 phone.heard = c.label.heard;
         }
         word.phones.push_back(phone);
